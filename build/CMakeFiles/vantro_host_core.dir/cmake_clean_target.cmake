@@ -1,0 +1,3 @@
+file(REMOVE_RECURSE
+  "libvantro_host_core.a"
+)

@@ -1,0 +1,21 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/main/lcd/framebuffer.cpp" "CMakeFiles/vantro_lcd.dir/lcd/framebuffer.cpp.o" "gcc" "CMakeFiles/vantro_lcd.dir/lcd/framebuffer.cpp.o.d"
+  "/work/main/lcd/text.cpp" "CMakeFiles/vantro_lcd.dir/lcd/text.cpp.o" "gcc" "CMakeFiles/vantro_lcd.dir/lcd/text.cpp.o.d"
+  "/work/main/lcd/zz_font_stub.cpp" "CMakeFiles/vantro_lcd.dir/lcd/zz_font_stub.cpp.o" "gcc" "CMakeFiles/vantro_lcd.dir/lcd/zz_font_stub.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")

@@ -1,0 +1,23 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/main/tests/unit/framebuffer_test.cpp" "tests/CMakeFiles/vantro_unit_tests.dir/unit/framebuffer_test.cpp.o" "gcc" "tests/CMakeFiles/vantro_unit_tests.dir/unit/framebuffer_test.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  "/work/main/build/CMakeFiles/vantro_host_core.dir/DependInfo.cmake"
+  "/work/main/build/CMakeFiles/vantro_screens.dir/DependInfo.cmake"
+  "/work/main/build/CMakeFiles/vantro_instrument.dir/DependInfo.cmake"
+  "/work/main/build/CMakeFiles/vantro_lcd.dir/DependInfo.cmake"
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")

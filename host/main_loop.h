@@ -1,0 +1,35 @@
+#pragma once
+// The instrument main loop and the timer tick logic, run behind any FrontPanel.
+#include "../lcd/types.h"
+
+extern u8 StopRequest;
+extern u8 CalibrateMode;
+extern char CommBuffer[50];
+extern u8 BlinkDivider;
+extern u8 BlinkFlag;
+extern u8 SlowDivider;
+extern u8 SlowTick;
+extern u8 FuelTickDivider;
+extern u8 FuelTick;
+extern u8 StopwatchRunning;
+extern u32 StopwatchTicks;
+extern u8 GpsDataValid;
+
+/// Runs currently nested inside one another (0 while the instrument is off).
+extern u8 RunDepth;
+/// Deepest nesting of runs; an "ON" beyond it is ignored so the stack stays bounded.
+constexpr u8 MaxRunDepth = 8;
+
+/// The "ON" action: power-on, the start-up animation, then cycles until a stop is requested.
+void InstrumentMainLoop();
+/// The "OFF" action.
+void RequestStop();
+/// Ends every run at once, splash included, and makes further "ON" clicks do nothing
+/// (the window is closing).
+void RequestShutdown();
+/// True once RequestShutdown has been called.
+bool ShutdownRequested();
+/// Timer1: blink phase, slow tick, fuel tick and stopwatch.
+void Timer1Tick();
+/// Timer2: latches the RPM pulse count.
+void Timer2Tick();

@@ -1,0 +1,50 @@
+#include "panel_actions.h"
+
+#include "../instrument/inputs.h"
+#include "../lcd/framebuffer.h"
+
+const SliderInfo Sliders[8] = {
+    {2, "altitude", "Altitude", 2, 3, &InputAltitude},
+    {1, "airspeed", "Airspeed", 1, 13, &InputAirspeed},
+    {3, "rpm", "RPM", 4, 8, nullptr},
+    {4, "volts", "Volts", 5, 9, &InputVolts},
+    {5, "fuel-level", "Fuel Level", 6, 10, &InputFuelLevel},
+    {6, "fuel-flow", "Fuel Flow", 7, 11, &InputFuelFlow},
+    {7, "oat", "OAT", 12, 14, &InputOat},
+    {8, "vsi", "VSI", 15, 16, &InputVsi},
+};
+
+void KeyClick(u8 code)
+{
+    if (KeySlot == 0) KeySlot = code;
+}
+
+const SliderInfo *SliderByTrackBar(u8 trackBar)
+{
+    for (const SliderInfo &slider : Sliders)
+        if (slider.TrackBar == trackBar) return &slider;
+    return nullptr;
+}
+
+u8 SliderChange(u8 trackBar, s32 position)
+{
+    const SliderInfo *slider = SliderByTrackBar(trackBar);
+    if (slider == nullptr || slider->Latch == nullptr) return 0;
+    *slider->Latch = position;
+    return slider->ValueLabel;
+}
+
+void PaintDisplayImage(u32 *pixels, u32 stride)
+{
+    for (u32 x = 0; x < 128; ++x) {
+        for (u32 y = 0; y < 64; ++y) {
+            const bool lit = (FrameBuffer[(y / 8) * 128 + x] & PixelMask[y % 8]) != 0;
+            const u32 colour = lit ? LcdLitRgb : LcdUnlitRgb;
+            u32 *block = pixels + (2 * y) * stride + 2 * x;
+            block[0] = colour;
+            block[1] = colour;
+            block[stride] = colour;
+            block[stride + 1] = colour;
+        }
+    }
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The front panel's control actions, shared by the desktop window and the scripted runner so
+// that both write the instrument's state by the same rules.
+#include "../lcd/types.h"
+
+/// A click on a push button or knob button: stores the key code only while KeySlot is empty.
+void KeyClick(u8 code);
+
+/// One slider of the panel: its TrackBar number, its name, its value label and its latch.
+struct SliderInfo {
+    u8 TrackBar;        ///< 1..8
+    const char *Name;   ///< script name, e.g. "fuel-level"
+    const char *Title;  ///< caption of its name label
+    u8 NameLabel;       ///< label number of the name
+    u8 ValueLabel;      ///< label number of the value
+    s32 *Latch;         ///< input latch, nullptr for the RPM slider (read by the cycle instead)
+};
+
+/// The eight sliders from top to bottom (TrackBar2, 1, 3, 4, 5, 6, 7, 8).
+extern const SliderInfo Sliders[8];
+/// Slider of a TrackBar number, or nullptr.
+const SliderInfo *SliderByTrackBar(u8 trackBar);
+
+/// Lowest and highest slider position.
+constexpr s32 SliderMin = 0;
+constexpr s32 SliderMax = 4096;
+
+/// A slider's change action: stores the position in its latch; returns the label to update
+/// (0 for the RPM slider, whose label follows the cycle instead).
+u8 SliderChange(u8 trackBar, s32 position);
+
+/// Colour of an unlit display pixel (the panel's inactive-border grey), 0xAARRGGBB.
+constexpr u32 LcdUnlitRgb = 0xFFD4D0C8;
+/// Colour of a lit display pixel, 0xAARRGGBB.
+constexpr u32 LcdLitRgb = 0xFF000000;
+
+/// Paints the frame buffer into a 32-bit image as 2 x 2 blocks, one row every `stride` pixels;
+/// only pixels 0..255 x 0..127 are written.
+void PaintDisplayImage(u32 *pixels, u32 stride);

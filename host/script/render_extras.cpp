@@ -1,0 +1,3 @@
+#include "render_extras.h"
+
+bool RenderIcon(u8) { return false; }

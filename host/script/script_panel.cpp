@@ -1,0 +1,333 @@
+#include "script_panel.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "../../instrument/host_time.h"
+#include "../../lcd/framebuffer.h"
+#include "../../lcd/text.h"
+#include "../main_loop.h"
+#include "../panel_actions.h"
+#include "../png_writer.h"
+#include "../state_lookup.h"
+#include "render_extras.h"
+
+namespace {
+
+constexpr unsigned MaxWords = 8;
+constexpr unsigned MaxLine = 1024;
+constexpr long MaxRepeat = 100000000;  // a bound on counts so a typo cannot run for days
+
+struct Words {
+    char *Item[MaxWords];
+    bool Quoted[MaxWords];
+    unsigned Count = 0;
+};
+
+// Splits a line into blank-separated words; a double-quoted word may hold \xNN, \" and \\.
+// Returns an error text, or nullptr.
+const char *SplitWords(char *line, Words &words)
+{
+    char *p = line;
+    while (true) {
+        while (*p == ' ' || *p == '\t') ++p;
+        if (*p == 0) return nullptr;
+        if (words.Count == MaxWords) return "too many words";
+        const unsigned n = words.Count++;
+        if (*p == '"') {
+            char *out = ++p;
+            words.Item[n] = out;
+            words.Quoted[n] = true;
+            while (*p != '"') {
+                if (*p == 0) return "unterminated text";
+                if (*p != '\\') {
+                    *out++ = *p++;
+                    continue;
+                }
+                ++p;
+                if (*p == '"' || *p == '\\') {
+                    *out++ = *p++;
+                } else if (*p == 'x') {
+                    char hex[3] = {p[1], p[1] != 0 ? p[2] : '\0', 0};
+                    char *end = nullptr;
+                    const long value = std::strtol(hex, &end, 16);
+                    if (hex[0] == 0 || hex[1] == 0 || end != hex + 2 || value == 0)
+                        return "bad \\x escape (two hex digits, not 00)";
+                    *out++ = static_cast<char>(value);
+                    p += 3;
+                } else {
+                    return "unknown escape in text";
+                }
+            }
+            *out = 0;
+            ++p;
+            if (*p != 0 && *p != ' ' && *p != '\t') return "text must be followed by a blank";
+            if (*p != 0) ++p;
+        } else {
+            words.Item[n] = p;
+            words.Quoted[n] = false;
+            while (*p != 0 && *p != ' ' && *p != '\t') ++p;
+            if (*p != 0) *p++ = 0;
+        }
+    }
+}
+
+bool ParseNumber(const char *text, long low, long high, long &value)
+{
+    char *end = nullptr;
+    errno = 0;
+    const long number = std::strtol(text, &end, 10);
+    if (errno != 0 || end == text || *end != 0 || number < low || number > high) return false;
+    value = number;
+    return true;
+}
+
+const char *const KeyNames[] = {"centre", "cw", "ccw", "left", "right"};
+
+void PrintDisplay()
+{
+    char row[129];
+    row[128] = 0;
+    for (u8 y = 0; y < 64; ++y) {
+        for (u8 x = 0; x < 128; ++x) row[x] = GetPixel(x, y) ? '#' : '.';
+        std::printf("%s\n", row);
+    }
+}
+
+} // namespace
+
+ScriptPanel::ScriptPanel(std::FILE *input) : Input(input)
+{
+    for (const SliderInfo &slider : Sliders) {
+        std::snprintf(Labels[slider.NameLabel], sizeof Labels[0], "%s", slider.Title);
+        std::snprintf(Labels[slider.ValueLabel], sizeof Labels[0], "0");
+    }
+    for (u32 &pixel : DisplayImage) pixel = LcdUnlitRgb;
+}
+
+int ScriptPanel::Run()
+{
+    ExecuteLines(false);
+    Finish();
+}
+
+void ScriptPanel::Finish()
+{
+    std::fflush(stdout);
+    std::exit(0);
+}
+
+void ScriptPanel::Fail(const char *what)
+{
+    std::fflush(stdout);
+    std::fprintf(stderr, "vantro2-script:%u: %s\n", LineNumber, what);
+    std::exit(2);
+}
+
+void ScriptPanel::PumpMessages()
+{
+    if (PumpsToSkip > 0) {
+        --PumpsToSkip;
+        return;
+    }
+    if (TickStepsLeft > 0) {
+        --TickStepsLeft;
+        Timer1Tick();
+        Timer2Tick();
+        return;
+    }
+    ExecuteLines(true);
+}
+
+void ScriptPanel::ExecuteLines(bool insidePump)
+{
+    char line[MaxLine];
+    while (std::fgets(line, sizeof line, Input) != nullptr) {
+        ++LineNumber;
+        const size_t length = std::strlen(line);
+        if (length == sizeof line - 1 && line[length - 1] != '\n') Fail("line too long");
+        if (ExecuteLine(line, insidePump)) return;
+    }
+    Finish();
+}
+
+void ScriptPanel::BlitLcd() { PaintDisplayImage(DisplayImage, 256); }
+
+void ScriptPanel::SetLabel(u8 label, s32 value)
+{
+    if (label >= 1 && label <= 16) std::snprintf(Labels[label], sizeof Labels[0], "%d", value);
+}
+
+void ScriptPanel::AppendCommLine(const char *)
+{
+    if (MemoLines < CommWindowMaxLines) ++MemoLines;
+}
+
+bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
+{
+    line[std::strcspn(line, "\r\n")] = 0;
+    Words words;
+    if (const char *error = SplitWords(line, words)) Fail(error);
+    if (words.Count == 0 || words.Item[0][0] == '#') return false;
+    const char *command = words.Item[0];
+    const unsigned args = words.Count - 1;
+    auto needArgs = [&](unsigned low, unsigned high) {
+        if (args < low || args > high) {
+            char message[96];
+            std::snprintf(message, sizeof message, "%s: wrong number of arguments", command);
+            Fail(message);
+        }
+    };
+    auto count = [&](unsigned index) -> long {
+        long n = 1;
+        if (args >= index && !ParseNumber(words.Item[index], 0, MaxRepeat, n)) Fail("bad count");
+        return n;
+    };
+    const bool running = RunDepth > 0;
+
+    if (std::strcmp(command, "on") == 0) {
+        needArgs(0, 0);
+        InstrumentMainLoop();
+    } else if (std::strcmp(command, "off") == 0) {
+        needArgs(0, 0);
+        RequestStop();
+    } else if (std::strcmp(command, "key") == 0) {
+        needArgs(1, 1);
+        long code = 0;
+        for (unsigned i = 0; i < 5; ++i)
+            if (std::strcmp(words.Item[1], KeyNames[i]) == 0) code = static_cast<long>(i) + 1;
+        if (code == 0 && !ParseNumber(words.Item[1], 1, 5, code)) Fail("unknown key (centre, cw, ccw, left, right or 1..5)");
+        KeyClick(static_cast<u8>(code));
+    } else if (std::strcmp(command, "slider") == 0) {
+        needArgs(2, 2);
+        const SliderInfo *slider = nullptr;
+        for (const SliderInfo &s : Sliders) {
+            char trackBarName[16];
+            std::snprintf(trackBarName, sizeof trackBarName, "TrackBar%u", s.TrackBar);
+            if (std::strcmp(words.Item[1], s.Name) == 0 || std::strcmp(words.Item[1], trackBarName) == 0) slider = &s;
+        }
+        if (slider == nullptr) Fail("unknown slider");
+        long position = 0;
+        if (!ParseNumber(words.Item[2], SliderMin, SliderMax, position)) Fail("slider value must be 0..4096");
+        SliderPositions[slider - Sliders] = static_cast<s32>(position);
+        const u8 label = SliderChange(slider->TrackBar, static_cast<s32>(position));
+        if (label != 0) SetLabel(label, static_cast<s32>(position));
+    } else if (std::strcmp(command, "check") == 0) {
+        needArgs(2, 2);
+        long state = 0;
+        if (!ParseNumber(words.Item[2], 0, 1, state)) Fail("check state must be 0 or 1");
+        if (std::strcmp(words.Item[1], "calibrate") == 0) Calibrate = state == 1;
+        else if (std::strcmp(words.Item[1], "keyfast") == 0) KeyFast = state == 1;
+        else Fail("unknown check box (calibrate or keyfast)");
+    } else if (std::strcmp(command, "tick1") == 0 || std::strcmp(command, "tick2") == 0) {
+        needArgs(0, 1);
+        const long n = count(1);
+        const bool first = command[4] == '1';
+        for (long i = 0; i < n; ++i) first ? Timer1Tick() : Timer2Tick();
+    } else if (std::strcmp(command, "clock") == 0) {
+        needArgs(2, 2);
+        int year, month, day, hour, minute, second;
+        char tail;
+        if (std::sscanf(words.Item[1], "%4d-%2d-%2d%c", &year, &month, &day, &tail) != 3 ||
+            std::sscanf(words.Item[2], "%2d:%2d:%2d%c", &hour, &minute, &second, &tail) != 3)
+            Fail("clock wants YYYY-MM-DD HH:MM:SS");
+        static const u8 monthDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        if (year < 1900 || year > 2155 || month < 1 || month > 12 || day < 1 || day > monthDays[month - 1] ||
+            hour > 23 || minute > 59 || second > 59 || hour < 0 || minute < 0 || second < 0)
+            Fail("clock value out of range");
+        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+        if (month == 2 && day == 29 && !leap) Fail("clock value out of range");
+        HostDateTime fixed{year - 1900, static_cast<u8>(month), static_cast<u8>(day),
+                           WeekdayOf(year, static_cast<u8>(month), static_cast<u8>(day)),
+                           static_cast<u8>(hour), static_cast<u8>(minute), static_cast<u8>(second)};
+        FreezeHostTime(fixed);
+    } else if (std::strcmp(command, "cycle") == 0) {
+        needArgs(0, 1);
+        const long n = count(1);
+        if (!running || !insidePump || n == 0) return false;
+        PumpsToSkip = static_cast<unsigned>(n - 1);
+        return true;
+    } else if (std::strcmp(command, "seconds") == 0) {
+        needArgs(1, 1);
+        long seconds = 0;
+        if (!ParseNumber(words.Item[1], 0, MaxRepeat / 10, seconds)) Fail("bad number of seconds");
+        const long steps = seconds * 10;
+        if (steps == 0) return false;
+        if (!running || !insidePump) {
+            for (long i = 0; i < steps; ++i) {
+                Timer1Tick();
+                Timer2Tick();
+            }
+            return false;
+        }
+        Timer1Tick();
+        Timer2Tick();
+        TickStepsLeft = static_cast<unsigned>(steps - 1);
+        return true;
+    } else if (std::strcmp(command, "get") == 0) {
+        needArgs(1, 1);
+        StateRef ref;
+        if (!FindState(words.Item[1], ref)) Fail("unknown variable");
+        char value[64];
+        FormatState(ref, value, sizeof value);
+        std::printf("%s=%s\n", words.Item[1], value);
+    } else if (std::strcmp(command, "set") == 0) {
+        needArgs(2, 2);
+        StateRef ref;
+        if (!FindState(words.Item[1], ref)) Fail("unknown variable");
+        if (!StoreState(ref, words.Item[2])) Fail("value out of range for the variable");
+    } else if (std::strcmp(command, "lcd") == 0) {
+        needArgs(0, 0);
+        PrintDisplay();
+    } else if (std::strcmp(command, "png") == 0) {
+        needArgs(1, 1);
+        if (!WritePng(words.Item[1], DisplayImage, 256, 128)) Fail("cannot write the PNG file");
+    } else if (std::strcmp(command, "lamp") == 0) {
+        needArgs(0, 0);
+        std::printf("lamp=%u\n", Lamp);
+    } else if (std::strcmp(command, "label") == 0) {
+        needArgs(1, 1);
+        long number = 0;
+        if (std::strncmp(words.Item[1], "Label", 5) != 0 || !ParseNumber(words.Item[1] + 5, 1, 16, number))
+            Fail("unknown label (Label1..Label16)");
+        std::printf("%s=%s\n", words.Item[1], Labels[number]);
+    } else if (std::strcmp(command, "memo") == 0) {
+        needArgs(0, 0);
+        std::printf("memo=%u\n", MemoLines);
+    } else if (std::strcmp(command, "render") == 0) {
+        needArgs(2, 5);
+        u8 saved[1024];
+        std::memcpy(saved, FrameBuffer, sizeof saved);
+        ClearFrameBuffer();
+        const char *kind = words.Item[1];
+        if (std::strcmp(kind, "icon") == 0) {
+            needArgs(2, 2);
+            long index = 0;
+            if (!ParseNumber(words.Item[2], 0, 15, index)) Fail("icon index must be 0..15");
+            if (!RenderIcon(static_cast<u8>(index))) Fail("icons are not available");
+        } else {
+            needArgs(5, 5);
+            long x = 0, y = 0, inv = 0;
+            if (!ParseNumber(words.Item[2], 0, 255, x) || !ParseNumber(words.Item[3], 0, 255, y) ||
+                !ParseNumber(words.Item[4], 0, 255, inv))
+                Fail("render position and INV must be 0..255");
+            if (!words.Quoted[5]) Fail("render text must be double-quoted");
+            char *text = words.Item[5];
+            const bool small = std::strcmp(kind, "small") == 0;
+            if (!small && std::strcmp(kind, "large") != 0 && std::strcmp(kind, "tall") != 0)
+                Fail("render kind must be large, tall, small or icon");
+            for (const char *p = text; *p != 0; ++p) {
+                const u8 code = static_cast<u8>(*p);
+                if (code < 32 || (small && code > 127)) Fail("character outside the font");
+            }
+            if (small) DrawSmallText(static_cast<u8>(x), static_cast<u8>(y), text, static_cast<u8>(inv));
+            else DrawText(static_cast<u8>(x), static_cast<u8>(y), text, kind[0] == 't' ? 1 : 0, static_cast<u8>(inv));
+        }
+        PrintDisplay();
+        std::memcpy(FrameBuffer, saved, sizeof saved);
+    } else {
+        Fail("unknown command");
+    }
+    return false;
+}

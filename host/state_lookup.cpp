@@ -1,0 +1,137 @@
+#include "state_lookup.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "../screens/navigation.h"
+
+namespace {
+
+const StateTable *const AllTables[] = {
+    &SettingsState,  &InputsState,      &AirDataState,  &EngineFuelState,
+    &FlightState,    &NavigationState,  &HostLoopState, &MainPageState,
+};
+
+u8 ElementSize(StateType type)
+{
+    switch (type) {
+    case StateType::U8:
+    case StateType::S8: return 1;
+    case StateType::U16:
+    case StateType::S16: return 2;
+    case StateType::U32:
+    case StateType::S32: return 4;
+    case StateType::Screen: return sizeof(ScreenFn);
+    }
+    return 1;
+}
+
+struct Limits {
+    long long Low;
+    long long High;
+};
+
+Limits LimitsOf(StateType type)
+{
+    switch (type) {
+    case StateType::U8: return {0, 255};
+    case StateType::S8: return {-128, 127};
+    case StateType::U16: return {0, 65535};
+    case StateType::S16: return {-32768, 32767};
+    case StateType::U32: return {0, 4294967295LL};
+    case StateType::S32: return {-2147483648LL, 2147483647LL};
+    case StateType::Screen: return {0, 0};
+    }
+    return {0, 0};
+}
+
+} // namespace
+
+bool FindState(const char *name, StateRef &out)
+{
+    char base[64];
+    const char *bracket = std::strchr(name, '[');
+    long index = -1;
+    if (bracket != nullptr) {
+        const size_t length = static_cast<size_t>(bracket - name);
+        if (length == 0 || length >= sizeof base) return false;
+        std::memcpy(base, name, length);
+        base[length] = 0;
+        char *end = nullptr;
+        errno = 0;
+        index = std::strtol(bracket + 1, &end, 10);
+        if (errno != 0 || end == bracket + 1 || *end != ']' || end[1] != 0 || index < 0) return false;
+    } else {
+        if (std::strlen(name) >= sizeof base) return false;
+        std::strcpy(base, name);
+    }
+    for (const StateTable *table : AllTables) {
+        for (u16 i = 0; i < table->Count; ++i) {
+            const StateVar &var = table->Vars[i];
+            if (std::strcmp(var.Name, base) != 0) continue;
+            const bool isArray = var.Count > 1;
+            if (isArray != (index >= 0)) return false;
+            if (isArray && index >= var.Count) return false;
+            const long element = isArray ? index : 0;
+            out.Address = static_cast<u8 *>(var.Address) + element * ElementSize(var.Type);
+            out.Type = var.Type;
+            return true;
+        }
+    }
+    return false;
+}
+
+long long ReadStateNumber(const StateRef &ref)
+{
+    switch (ref.Type) {
+    case StateType::U8: return *static_cast<u8 *>(ref.Address);
+    case StateType::S8: return *static_cast<s8 *>(ref.Address);
+    case StateType::U16: return *static_cast<u16 *>(ref.Address);
+    case StateType::S16: return *static_cast<s16 *>(ref.Address);
+    case StateType::U32: return *static_cast<u32 *>(ref.Address);
+    case StateType::S32: return *static_cast<s32 *>(ref.Address);
+    case StateType::Screen: return 0;
+    }
+    return 0;
+}
+
+void FormatState(const StateRef &ref, char *text, unsigned size)
+{
+    if (ref.Type == StateType::Screen) {
+        const ScreenFn screen = *static_cast<ScreenFn *>(ref.Address);
+        const char *name = screen == nullptr ? "none" : ScreenName(screen);
+        std::snprintf(text, size, "%s", name != nullptr ? name : "unnamed");
+        return;
+    }
+    std::snprintf(text, size, "%lld", ReadStateNumber(ref));
+}
+
+bool StoreState(const StateRef &ref, const char *value)
+{
+    if (ref.Type == StateType::Screen) {
+        const ScreenFn screen = ScreenByName(value);
+        if (screen == nullptr) return false;
+        *static_cast<ScreenFn *>(ref.Address) = screen;
+        return true;
+    }
+    char *end = nullptr;
+    errno = 0;
+    const char *digits = (value[0] == '-' || value[0] == '+') ? value + 1 : value;
+    const int base = (digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) ? 16 : 10;
+    const long long number = std::strtoll(value, &end, base);
+    if (errno != 0 || end == value || *end != 0) return false;
+    const Limits limits = LimitsOf(ref.Type);
+    if (number < limits.Low || number > limits.High) return false;
+    switch (ref.Type) {
+    case StateType::U8: *static_cast<u8 *>(ref.Address) = static_cast<u8>(number); break;
+    case StateType::S8: *static_cast<s8 *>(ref.Address) = static_cast<s8>(number); break;
+    case StateType::U16: *static_cast<u16 *>(ref.Address) = static_cast<u16>(number); break;
+    case StateType::S16: *static_cast<s16 *>(ref.Address) = static_cast<s16>(number); break;
+    case StateType::U32: *static_cast<u32 *>(ref.Address) = static_cast<u32>(number); break;
+    case StateType::S32: *static_cast<s32 *>(ref.Address) = static_cast<s32>(number); break;
+    case StateType::Screen: break;
+    }
+    return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Engine RPM and the fuel computations: level, flow, used, range and endurance.
+#include "../lcd/types.h"
+
+extern u32 RpmPulseLatch;   ///< pulses latched at the last Timer2 tick
+extern s32 RpmPulseCount;   ///< pulses of the current Timer2 window (the RPM slider)
+extern u32 RpmPulsePeriod;  ///< pulse period for TIME mode
+extern u32 RpmScale;        ///< TIME-mode numerator, 0 until RPM SETUP is left
+extern u32 RpmRing[32];
+extern u8 RpmRingIndex;
+extern u8 RpmRingCount;
+extern u32 RpmAverage;
+extern u32 Rpm;
+extern u32 MaxRpm;
+
+extern u32 AdcFuelLevel;
+extern u8 FuelSenderError;
+extern u32 TankFilterState;
+extern u32 FuelLevel;
+extern u32 FuelFlowPulses;
+extern s32 FuelFlow;              ///< tenths of a fuel unit per hour
+extern s32 FuelRemainingPulses;
+extern u32 FuelUsedPulses;
+extern s32 FuelUsed;
+extern u32 FuelRange;             ///< 0xFFFF while the flow is 0
+extern u32 FuelEndurance;         ///< minutes, 0xFFFF while the flow is 0
+extern s32 GpsSpeedMph;
+extern s32 GpsSpeedKnots;
+extern s32 GpsSpeedKmh;
+
+void UpdateRpm();
+void UpdateFuelLevel();
+void UpdateFuelFlow();
+/// RpmScale = (60000 / PulsesPerRev / 10) x 6250.
+void ComputeRpmScale();
+/// Flow-sender pulses per fuel unit for a K-factor in pulses per litre.
+u32 PulsesPerFuelUnit(u32 k);
+/// x / 10 rounded half away from zero.
+s32 RoundTenth(s32 x);

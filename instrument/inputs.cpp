@@ -1,0 +1,43 @@
+#include "inputs.h"
+
+#include "engine_fuel.h"
+#include "front_panel.h"
+#include "state_table.h"
+
+FrontPanel *Panel = nullptr;
+
+s32 InputAltitude;
+s32 InputVsi;
+s32 InputAirspeed;
+s32 InputVolts;
+s32 InputFuelLevel;
+s32 InputOat;
+s32 InputFuelFlow;
+
+u32 ReadAdc(u8 channel)
+{
+    switch (channel) {
+    case 0: return static_cast<u32>(InputAltitude);
+    case 1: return static_cast<u32>(InputVsi);
+    case 2: return static_cast<u32>(InputAirspeed);
+    case 4: return static_cast<u32>(InputVolts);
+    case 5: return static_cast<u32>(InputFuelLevel);
+    case 6: return static_cast<u32>(InputOat);
+    default: return 0;
+    }
+}
+
+void ReadRpmInput()
+{
+    const s32 position = Panel != nullptr ? Panel->RpmSliderPosition() : 0;
+    RpmPulseCount = position;
+    if (Panel != nullptr) Panel->SetLabel(8, position);
+    RpmPulsePeriod = static_cast<u32>(position) * 20;
+}
+
+static const StateVar InputVars[] = {
+    STATE_VAR(InputAltitude, S32), STATE_VAR(InputVsi, S32),       STATE_VAR(InputAirspeed, S32),
+    STATE_VAR(InputVolts, S32),    STATE_VAR(InputFuelLevel, S32), STATE_VAR(InputOat, S32),
+    STATE_VAR(InputFuelFlow, S32),
+};
+const StateTable InputsState = STATE_TABLE(InputVars);

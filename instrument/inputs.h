@@ -1,0 +1,16 @@
+#pragma once
+// The analogue input latches written by the front panel's sliders, and the channel reader.
+#include "../lcd/types.h"
+
+extern s32 InputAltitude;   ///< channel 0, static pressure
+extern s32 InputVsi;        ///< channel 1
+extern s32 InputAirspeed;   ///< channel 2
+extern s32 InputVolts;      ///< channel 4
+extern s32 InputFuelLevel;  ///< channel 5
+extern s32 InputOat;        ///< channel 6
+extern s32 InputFuelFlow;   ///< flow-sender pulses per fuel computation
+
+/// The latch of one input channel (0, 1, 2, 4, 5, 6); 0 for any other channel.
+u32 ReadAdc(u8 channel);
+/// Takes the RPM slider: RpmPulseCount, the RPM value label and RpmPulsePeriod.
+void ReadRpmInput();

@@ -1,0 +1,27 @@
+#!/bin/sh
+# Runs one scenario folder through vantro2-script and compares with its expected output.
+#   check_scenario.sh RUNNER DIR [--rebaseline]
+# A folder may also hold expected-status (the exit status, default 0) and
+# expected-stderr.txt (the error message, compared when present).
+runner=$1
+dir=$2
+mode=${3:-check}
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+(cd "$dir" && "$runner" script.v2s) >"$out" 2>"$err"
+status=$?
+want_status=0
+[ -f "$dir/expected-status" ] && want_status=$(cat "$dir/expected-status")
+if [ "$mode" = "--rebaseline" ]; then
+    cp "$out" "$dir/expected.txt"
+    [ "$status" != 0 ] && echo "$status" >"$dir/expected-status" && cp "$err" "$dir/expected-stderr.txt"
+    echo "rebaselined $dir"
+    exit 0
+fi
+fail=0
+if [ "$status" != "$want_status" ]; then
+    echo "exit status $status, expected $want_status"; cat "$err"; fail=1
+fi
+if ! diff -u "$dir/expected.txt" "$out"; then fail=1; fi
+if [ -f "$dir/expected-stderr.txt" ] && ! diff -u "$dir/expected-stderr.txt" "$err"; then fail=1; fi
+exit $fail

@@ -1,0 +1,23 @@
+#!/bin/sh
+# Installs what the build and the tests need on Debian 12 (as root, only what is missing),
+# then configures and builds into build/ (and build-asan/ with --sanitize).
+set -e
+top=$(cd "$(dirname "$0")/.." && pwd)
+packages="build-essential cmake pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev libgtest-dev libgmock-dev xvfb xauth"
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    echo "installing:$missing"
+    if [ "$(id -u)" != 0 ]; then sudo=sudo; else sudo=; fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >/dev/null
+fi
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$top/build" -j "$jobs"
+if [ "$1" = "--sanitize" ]; then
+    cmake -S "$top" -B "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVANTRO_SANITIZE=ON -DVANTRO_WINDOW=OFF >/dev/null
+    cmake --build "$top/build-asan" -j "$jobs"
+fi
