@@ -1,2 +1,0 @@
-# Empty dependencies file for vantro2-script.
-# This may be replaced when dependencies are built.

@@ -1,3 +1,0 @@
-file(REMOVE_RECURSE
-  "libvantro_lcd.a"
-)

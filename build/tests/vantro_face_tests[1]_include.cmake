@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build/tests/vantro_face_tests[1]_tests.cmake")
-  include("/work/main/build/tests/vantro_face_tests[1]_tests.cmake")
-else()
-  add_test(vantro_face_tests_NOT_BUILT vantro_face_tests_NOT_BUILT)
-endif()
