@@ -109,6 +109,9 @@ void StartFlight()
     FlightTicks = 0;
     FlightFraction = 0;
     FlightHours = 0;
+    // The cycle reads the clock after the slow-tick block, so a take-off at the first
+    // SlowTick after power-on would find it unread (month 0): read it first.
+    if (RealTimeClock.Month == 0) ReadClock();
     CurrentFlight.Year = RealTimeClock.Year;
     CurrentFlight.Month = RealTimeClock.Month;
     CurrentFlight.Day = RealTimeClock.Day;

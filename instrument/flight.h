@@ -52,7 +52,8 @@ extern s32 MaintHours;
 /// The slow-tick block: take-off and landing, flight time, Hobbs and maintenance counting.
 void RunSlowTick();
 /// Starts a flight now (a detected take-off, or START FLIGHT): flight counters to 0,
-/// InFlight 1, CurrentFlight opened with the start date and time from RealTimeClock, flight
+/// InFlight 1, CurrentFlight opened with the start date and time from RealTimeClock (read
+/// first if it has never been read), flight
 /// time 0, the Hobbs reading and cleared flight maxima; the air distance is cleared when
 /// DIST ZERO is AUTO. The log entry itself opens when the first fraction completes.
 void StartFlight();

@@ -262,6 +262,7 @@ TEST_F(FlightTest, StartFlightBeginsAFreshCount)
     FlightFraction = 30;
     FlightTicks = 17;
     FlightLogged = 1;
+    RealTimeClock.Month = 3;
     RealTimeClock.Day = 21;
     AirDistance = 40;
     StartFlight();
@@ -353,6 +354,23 @@ TEST_F(FlightTest, ClockFollowsTheHostTime)
     EXPECT_EQ(RealTimeClock.Hour, 23);
     EXPECT_EQ(RealTimeClock.Minute, 59);
     EXPECT_EQ(RealTimeClock.Second, 58);
+}
+
+TEST_F(FlightTest, TakeoffBeforeTheFirstClockReadingReadsTheClock)
+{
+    FreezeHostTime(HostDateTime{124, 7, 14, WeekdayOf(2024, 7, 14), 16, 45, 0});
+    FlightDetect = 1;
+    Airspeed = 50;
+    Ticks(1);  // RealTimeClock still all zero, as right after the program starts
+    EXPECT_EQ(CurrentFlight.Year, 124);
+    EXPECT_EQ(CurrentFlight.Month, 7);
+    EXPECT_EQ(CurrentFlight.Hour, 16);
+    EXPECT_EQ(CurrentFlight.Minute, 45);
+    // A clock that has been read (or set on SET DATE&TIME) is taken as it stands.
+    InFlight = 0;
+    RealTimeClock.Hour = 3;
+    Ticks(1);
+    EXPECT_EQ(CurrentFlight.Hour, 3);
 }
 
 TEST_F(FlightTest, SaveBeforeTheEntryOpensOverwritesNothing)
