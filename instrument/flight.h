@@ -53,9 +53,9 @@ extern s32 MaintHours;
 void RunSlowTick();
 /// Starts a flight now (a detected take-off, or START FLIGHT): flight counters to 0,
 /// InFlight 1, CurrentFlight opened with the start date and time from RealTimeClock (read
-/// first if it has never been read), flight
-/// time 0, the Hobbs reading and cleared flight maxima; the air distance is cleared when
-/// DIST ZERO is AUTO. The log entry itself opens when the first fraction completes.
+/// first if it has never been read), flight time 0, the Hobbs reading and cleared flight
+/// maxima; the air distance is cleared when DIST ZERO is AUTO. The log entry itself opens
+/// when the first fraction completes.
 void StartFlight();
 /// Ends the flight (a detected landing, or STOP FLIGHT): its entry is stored once more if it
 /// has opened one, then InFlight is 0.
