@@ -1,5 +1,11 @@
 #include "airdata.h"
 
+#include <cmath>
+
+#include "engine_fuel.h"
+#include "flight.h"
+#include "inputs.h"
+#include "settings.h"
 #include "state_table.h"
 
 u32 AdcAltitude;
@@ -47,14 +53,235 @@ void SetAlarm(u8 bit, bool condition)
     }
 }
 
-void UpdateAltitude() {}
-void UpdateVsi() {}
-void UpdateAirspeed() {}
-void UpdateVolts() {}
-void UpdateOat() {}
-void ResetMaxValues() {}
+const u32 PressureTableA[41] = {
+    3346, 3213, 3084, 2958, 2837, 2719, 2604, 2493, 2385, 2281, 2180, 2082, 1986, 1894,
+    1805, 1719, 1635, 1555, 1476, 1401, 1328, 1257, 1189, 1123, 1059, 997,  938,  880,
+    825,  772,  720,  671,  623,  577,  533,  490,  449,  410,  372,  336,  302,
+};
+const u32 PressureTableB[40] = {
+    751,  775,  793,  826,  847,  869,  900,  925,  961,  990,  1020, 1052, 1086, 1111,
+    1162, 1204, 1234, 1282, 1315, 1369, 1408, 1470, 1515, 1562, 1612, 1694, 1754, 1785,
+    1886, 1923, 2040, 2083, 2173, 2272, 2325, 2439, 2564, 2631, 2857, 2941,
+};
+
+namespace {
+
+constexpr double StandardPressureInverse = 9.869232667160128e-7;  // 1 / 1013250
+constexpr double AltitudeExponent = 0.190263;
+constexpr double AltitudeScaleFeet = 145440.688061;
+// Altitudes are held within this many feet: only a nonsensical QNH (0, or a few millibar)
+// computes more, and the filters and the metre conversion stay inside 32 bits with it.
+constexpr double AltitudeLimitFeet = 1000000.0;
+constexpr s32 AltitudeJumpFeet = 25;
+
+/// Feet above the reference pressure for a pressure ratio, truncated toward zero.
+s32 FeetForPressureRatio(double ratio)
+{
+    const double feet = (1.0 - std::pow(ratio, AltitudeExponent)) * AltitudeScaleFeet;
+    if (std::isnan(feet)) return 0;
+    if (feet > AltitudeLimitFeet) return static_cast<s32>(AltitudeLimitFeet);
+    if (feet < -AltitudeLimitFeet) return -static_cast<s32>(AltitudeLimitFeet);
+    return static_cast<s32>(feet);
+}
+
+/// The altitude filter: a step of more than 25 ft is taken at once, smaller steps through 1/8.
+s32 FilterAltitude(s32 &state, s32 feet)
+{
+    const s32 filtered = state >> 3;
+    if (feet > filtered + AltitudeJumpFeet || feet < filtered - AltitudeJumpFeet) {
+        state = 8 * feet;
+        return feet;
+    }
+    state = (7 * state + 8 * feet) >> 3;
+    return state >> 3;
+}
+
+/// Static pressure in thousandths of a millibar from the corrected sensor reading.
+u32 PressureFromReading(u32 reading)
+{
+    const float sensorVolts = static_cast<float>(reading * 5.0 / 4096.0);
+    const float kiloPascal = static_cast<float>((0.2 * sensorVolts + 0.095) * 1000.0 / 9.0);
+    return static_cast<u32>(10000.0 * kiloPascal);
+}
+
+/// VSI scale for a pressure reading: the factor of the 1000 ft band it falls in.
+u32 LookUpVsiScale(u32 reading)
+{
+    for (u8 i = 1; i < 40; ++i) {
+        if (PressureTableA[i] <= reading) {
+            return PressureTableA[i - 1] >= reading ? PressureTableB[i - 1] : PressureTableB[0];
+        }
+    }
+    return PressureTableB[39];
+}
+
+/// The unsigned airspeed filter selected by AsiFilter.
+u32 FilterAirspeed(u32 a)
+{
+    switch (AsiFilter) {
+    case 1:
+        AirspeedFilterState = (2 * a + AirspeedFilterState) >> 1;
+        return AirspeedFilterState >> 1;
+    case 2:
+        AirspeedFilterState = (3 * AirspeedFilterState + 4 * a) >> 2;
+        return AirspeedFilterState >> 2;
+    default: return a;
+    }
+}
+
+/// Indicated airspeed in mph from the raw reading: zero offset, filter, root, calibration.
+u32 IndicatedMph()
+{
+    AdcAirspeed = ReadAdc(2);
+    u32 a = AsiZero > AdcAirspeed ? 0 : AdcAirspeed - AsiZero;
+    if (a > 32768) a = 0;
+    a = FilterAirspeed(a);
+    u32 mph = AsiCal * IntSqrt(15 * a) / 100;
+    if (mph > 250) mph = 250;
+    return mph < 16 ? 0 : mph;
+}
+
+/// True airspeed: 1.75 % more per 1000 ft, less below the QNH reference, never below 0.
+u32 TrueFromIndicated(u32 mph)
+{
+    const s32 increment = (AltitudeFeet / 100) * static_cast<s32>(mph * 175) / 100000;
+    const s32 tas = static_cast<s32>(mph) + increment;
+    return tas < 0 ? 0 : static_cast<u32>(tas);
+}
+
+void UpdateGlideRatio()
+{
+    const u32 g = TrueAirspeed * 5280 / 60;
+    const u32 sink = static_cast<u32>(VsiFeetPerMin < 0 ? -VsiFeetPerMin : VsiFeetPerMin);
+    if (sink > 0) GlideRatio = g * 10 / sink;
+    if (GlideRatio > 999) GlideRatio = 999;
+}
+
+u32 InAirspeedUnit(u32 mph)
+{
+    switch (AsiUnit) {
+    case 1: return mph * 1609 / 1000;
+    case 2: return mph * 869 / 1000;
+    default: return mph;
+    }
+}
+
+} // namespace
+
+u32 IntSqrt(u32 x)
+{
+    u32 root = 0;
+    for (u32 bit = 1u << 28; bit != 0; bit /= 4) {
+        const u32 t = root + bit;
+        root /= 2;
+        if (t <= x) {
+            x -= t;
+            root += bit;
+        }
+    }
+    return root;
+}
+
 s32 ToFahrenheit(s32 c) { return c * 18 / 10 + 32; }
-u32 IntSqrt(u32) { return 0; }
+
+void UpdateAltitude()
+{
+    AdcAltitude = ReadAdc(0);
+    const s32 sum = static_cast<s32>(AdcAltitude) + AltCal;
+    // A negative offset at the very bottom of the range reads as the lowest pressure.
+    const u32 reading = sum < 0 ? 0 : static_cast<u32>(sum);
+    StaticPressure = PressureFromReading(reading);
+    VsiScale = LookUpVsiScale(reading);
+
+    PressureAltitude = FilterAltitude(PressureAltitudeFilterState,
+                                      FeetForPressureRatio(StaticPressure * StandardPressureInverse));
+    AltitudeFeet = FilterAltitude(QnhAltitudeFilterState,
+                                  FeetForPressureRatio(static_cast<double>(StaticPressure) / Qnh));
+    Altitude = AltUnit == 1 ? AltitudeFeet * 1000 / 3281 : AltitudeFeet;
+
+    if (Altitude > CurrentFlight.MaxAltitude) CurrentFlight.MaxAltitude = Altitude;
+    if (Altitude > MaxAltitude) MaxAltitude = Altitude;
+}
+
+void UpdateVsi()
+{
+    AdcVsi = static_cast<s32>(ReadAdc(1));
+    s32 r = VsiDrift / 10 + AdcVsi;
+    if (r < 0) r = 0;
+    VsiFilterState = (3 * VsiFilterState + 4 * static_cast<u32>(r)) >> 2;
+    const u32 f = VsiFilterState >> 2;
+
+    u32 d;
+    if (f >= VsiZero) {
+        VsiClimbing = 0;
+        d = f - VsiZero;
+    } else {
+        VsiClimbing = 1;
+        d = VsiZero - f;
+    }
+    // 64-bit so that a zero far outside the input range still gives a number.
+    const u64 scaled = static_cast<u64>(d) * VsiScale / 66;
+    u64 calibrated = VsiCal * scaled / 100;
+    if (calibrated > 9999) calibrated = 9999;
+    s32 v = static_cast<s32>(calibrated);
+
+    // While the altitude stands still a reading off zero is sensor drift: walk it back.
+    if (AltitudeFeet == PrevAltitudeFeet && v > 0) {
+        if (VsiClimbing == 1 && VsiDrift < 100) ++VsiDrift;
+        if (VsiClimbing == 0 && VsiDrift > -100) --VsiDrift;
+    }
+    if (v < 20) v = 0;
+    if (VsiClimbing == 0) v = -v;
+
+    VsiFeetPerMin = v;
+    PrevAltitudeFeet = AltitudeFeet;
+    Vsi = VsiUnit == 1 ? static_cast<s32>(v * 0.508) : v;
+}
+
+void UpdateAirspeed()
+{
+    const u32 mph = IndicatedMph();
+    Airspeed = mph;
+    TrueAirspeed = TrueFromIndicated(mph);
+    UpdateGlideRatio();
+    AirDistance += TrueAirspeed;
+    AirspeedMph = mph;
+    Airspeed = InAirspeedUnit(mph);
+
+    if (Airspeed > CurrentFlight.MaxAirspeed) CurrentFlight.MaxAirspeed = Airspeed;
+    if (Airspeed > MaxAirspeed) MaxAirspeed = Airspeed;
+    SetAlarm(AlarmAirspeed, (Airspeed > AsiHighAlarm && AsiHighAlarmOn == 1) ||
+                                (Airspeed < AsiLowAlarm && AsiLowAlarmOn == 1 && InFlight == 1));
+}
+
+void UpdateVolts()
+{
+    AdcVolts = ReadAdc(4);
+    Volts = AdcVolts * 800 * VoltsCal / 1000000;
+    SetAlarm(AlarmVolts, (Volts > VoltsHighAlarm && VoltsHighAlarmOn == 1) ||
+                             (Volts < VoltsLowAlarm && VoltsLowAlarmOn == 1));
+    if (Volts > MaxVolts) MaxVolts = Volts;
+}
+
+void UpdateOat()
+{
+    AdcOat = static_cast<s32>(ReadAdc(6));
+    OatCelsius = AdcOat * 1221 / 10000 - 273 + OatCal;
+    Oat = TempUnit == 1 ? ToFahrenheit(OatCelsius) : OatCelsius;
+    if (Oat < MinOat) MinOat = Oat;
+    if (Oat > MaxOat) MaxOat = Oat;
+}
+
+void ResetMaxValues()
+{
+    MaxAirspeed = Airspeed;
+    MaxAltitude = Altitude;
+    MaxRpm = Rpm;
+    MaxVolts = Volts;
+    MinOat = Oat;
+    MaxOat = Oat;
+    SaveMaxValues();
+}
 
 static const StateVar AirDataVars[] = {
     STATE_VAR(AdcAltitude, U32),      STATE_VAR(AdcVsi, S32),

@@ -1,5 +1,9 @@
 #include "engine_fuel.h"
 
+#include "airdata.h"
+#include "flight.h"
+#include "inputs.h"
+#include "settings.h"
 #include "state_table.h"
 
 u32 RpmPulseLatch;
@@ -27,12 +31,189 @@ s32 GpsSpeedMph;
 s32 GpsSpeedKnots;
 s32 GpsSpeedKmh;
 
-void UpdateRpm() {}
-void UpdateFuelLevel() {}
-void UpdateFuelFlow() {}
-void ComputeRpmScale() {}
-u32 PulsesPerFuelUnit(u32 k) { return k; }
-s32 RoundTenth(s32 x) { return x / 10; }
+namespace {
+
+constexpr u32 RpmLimit = 19999;
+constexpr u32 SenderErrorReading = 3900;
+constexpr u32 NoFlowMarker = 0xFFFF;
+
+/// Pulses per revolution (tenths) within the range its screen allows, so it never divides by 0.
+u32 PulsesPerRevDivisor()
+{
+    if (PulsesPerRev < 1) return 1;
+    return PulsesPerRev > 5000 ? 5000 : static_cast<u32>(PulsesPerRev);
+}
+
+/// Flow-sender pulses per fuel unit for the K-factor held within its screen's range.
+u32 FlowPulsesPerUnit()
+{
+    const u32 k = KFactor < 10 ? 10 : (KFactor > 60000 ? 60000 : KFactor);
+    return PulsesPerFuelUnit(k);
+}
+
+bool GallonUnits() { return (FuelUnit & 1) != 0; }
+
+/// The reading before averaging, in rpm, at most 19999.
+u32 RawRpm()
+{
+    u32 r;
+    if (RpmPulseMode == 1) r = RpmPulsePeriod == 0 ? 0 : RpmScale / RpmPulsePeriod;
+    else r = RpmPulseLatch * 1200 / PulsesPerRevDivisor();
+    return r > RpmLimit ? RpmLimit : r;
+}
+
+/// Moving average over up to 32 readings, restarted when a reading leaves the band.
+u32 AverageRpm(u32 r)
+{
+    if (RpmFilter == 10) return r;
+    const u32 band = (RpmFilter + 1u) * 10;
+    if (RpmAverage + band < r || r <= band || RpmAverage - band > r) {
+        RpmRingCount = 0;
+        RpmRingIndex = 0;
+    }
+    RpmRing[RpmRingIndex] = r;
+    RpmRingIndex = static_cast<u8>((RpmRingIndex + 1) % 32);
+    if (RpmRingCount < 32) ++RpmRingCount;
+    if (RpmRingCount <= 1) return r;
+    u32 sum = 0;
+    for (u8 i = 0; i < RpmRingCount; ++i) sum += RpmRing[i];
+    return sum / RpmRingCount;
+}
+
+/// The tank-sender reading through the filter chosen by TankFilter.
+u32 FilterTankReading(u32 reading)
+{
+    u32 &s = TankFilterState;
+    switch (TankFilter) {
+    case 1: s = (2 * reading + s) >> 1; return s >> 1;
+    case 2: s = (7 * s + 8 * reading) >> 3; return s >> 3;
+    case 3: s = (31 * s + 32 * reading) >> 5; return s >> 5;
+    default: return reading;
+    }
+}
+
+/// Fuel in the tank for a filtered sender reading, by the six calibration points.
+u32 LevelFromReading(u32 reading)
+{
+    const s32 r = static_cast<s32>(reading);
+    const s32 *p = TankCal;
+    const s32 size = TankSize < 0 ? 0 : TankSize;
+    const s32 segment = size * 10 / 50;
+    const bool rising = p[0] < p[5];
+    if (rising ? r <= p[0] : r >= p[0]) return 0;
+    if (rising ? r >= p[5] : r <= p[5]) return static_cast<u32>(size);
+    u8 i = 1;
+    while (i < 5 && (rising ? p[i] <= r : p[i] >= r)) ++i;
+    const u32 done = static_cast<u32>((i - 1) * size * 10 / 50);
+    const u32 into = static_cast<u32>(rising ? r - p[i - 1] : p[i - 1] - r);
+    const u32 span = static_cast<u32>(rising ? p[i] - p[i - 1] : p[i - 1] - p[i]);
+    return done + static_cast<u32>(segment) * into / span;
+}
+
+/// CALCULATE mode: the level left after this computation's pulses.
+void CalculateLevel()
+{
+    FuelRemainingPulses -= static_cast<s32>(FuelFlowPulses);
+    if (FuelRemainingPulses < 0) FuelRemainingPulses = 0;
+    const s64 perUnit = GallonUnits() ? 100 : 10;
+    s32 level = RoundTenth(static_cast<s32>(FuelRemainingPulses * perUnit / FlowPulsesPerUnit()));
+    if (level > TankSize) level = TankSize;
+    if (level != static_cast<s32>(FuelLevel)) SaveFuelLevel(static_cast<u32>(level));
+    FuelLevel = static_cast<u32>(level);
+}
+
+void AccumulateFuelUsed()
+{
+    FuelUsedPulses += GallonUnits() ? 10 * FuelFlowPulses : FuelFlowPulses;
+    const s32 used = static_cast<s32>(FuelUsedPulses / FlowPulsesPerUnit());
+    if (used != FuelUsed) {
+        SaveFuelUsed();
+        FuelUsed = used;
+    }
+}
+
+/// The speed for the range, in the distance unit of FuelUnit (per hour).
+u32 RangeSpeed()
+{
+    const u8 distanceUnit = FuelUnit / 2;  // 0 statute, 1 nautical, 2 kilometre
+    if (FuelSpeedSource == 1) {
+        const s32 gps = distanceUnit == 1 ? GpsSpeedKnots : (distanceUnit == 2 ? GpsSpeedKmh : GpsSpeedMph);
+        return gps < 0 ? 0 : static_cast<u32>(gps);
+    }
+    const u32 mph = FuelSpeedSource == 2 ? AirspeedMph : TrueAirspeed;
+    if (distanceUnit == 1) return mph * 869 / 1000;
+    if (distanceUnit == 2) return mph * 1609 / 1000;
+    return mph;
+}
+
+void UpdateRangeAndEndurance()
+{
+    const u32 flow = FuelFlow < 0 ? 0 : static_cast<u32>(FuelFlow);
+    const u32 level = FuelLevel;
+    if (level == 0) {
+        FuelRange = 0;
+        FuelEndurance = 0;
+    } else if (flow == 0) {
+        FuelRange = NoFlowMarker;
+        FuelEndurance = NoFlowMarker;
+    } else if (GallonUnits()) {
+        FuelRange = RangeSpeed() * level / flow;
+        FuelEndurance = level * 60 / flow;
+    } else {
+        FuelRange = RangeSpeed() * level * 10 / flow;
+        FuelEndurance = level * 600 / flow;
+    }
+}
+
+} // namespace
+
+void UpdateRpm()
+{
+    ReadRpmInput();
+    RpmAverage = AverageRpm(RawRpm());
+    Rpm = RpmAverage;
+    if (Rpm > CurrentFlight.MaxRpm) CurrentFlight.MaxRpm = Rpm;
+    if (Rpm > MaxRpm) MaxRpm = Rpm;
+    const s32 rpm = static_cast<s32>(Rpm);
+    SetAlarm(AlarmRpm, (RpmLowAlarmOn == 1 && rpm < RpmLowAlarm) || (RpmHighAlarmOn == 1 && rpm > RpmHighAlarm));
+}
+
+void ComputeRpmScale()
+{
+    RpmScale = static_cast<u32>(60000 / static_cast<s32>(PulsesPerRevDivisor()) / 10 * 6250);
+}
+
+void UpdateFuelLevel()
+{
+    AdcFuelLevel = ReadAdc(5);
+    FuelSenderError = 0;
+    if (FuelLevelMode == FuelLevelSender) {
+        if (AdcFuelLevel > SenderErrorReading) FuelSenderError = 1;
+        FuelLevel = LevelFromReading(FilterTankReading(AdcFuelLevel));
+    }
+    if (FuelLevelMode == FuelLevelOff) {
+        SetAlarm(AlarmFuel, false);
+    } else {
+        SetAlarm(AlarmFuel, FuelAlarmOn == 1 && FuelLevel < static_cast<u32>(FuelAlarmLevel));
+    }
+}
+
+void UpdateFuelFlow()
+{
+    FuelFlowPulses = ReadInputLatch(InputFuelFlow);
+    FuelFlow = static_cast<s32>(FuelFlowPulses * 9000 / FlowPulsesPerUnit());
+    if (FuelLevelMode == FuelLevelCalculate) CalculateLevel();
+    AccumulateFuelUsed();
+    UpdateRangeAndEndurance();
+}
+
+u32 PulsesPerFuelUnit(u32 k) { return (FuelUnit & 1) != 0 ? k * 37854 / 10000 : k; }
+
+s32 RoundTenth(s32 x)
+{
+    const float tenth = static_cast<float>(x * 0.1);
+    return static_cast<s32>(x < 0 ? tenth - 0.5f : tenth + 0.5f);
+}
 
 static const StateVar EngineFuelVars[] = {
     STATE_VAR(RpmPulseLatch, U32),  STATE_VAR(RpmPulseCount, S32),   STATE_VAR(RpmPulsePeriod, U32),

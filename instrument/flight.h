@@ -51,11 +51,22 @@ extern s32 MaintHours;
 
 /// The slow-tick block: take-off and landing, flight time, Hobbs and maintenance counting.
 void RunSlowTick();
+/// Starts a flight now (a detected take-off, or START FLIGHT): flight counters to 0,
+/// InFlight 1, CurrentFlight opened with the start date and time from RealTimeClock (read
+/// first if it has never been read), flight time 0, the Hobbs reading and cleared flight
+/// maxima; the air distance is cleared when DIST ZERO is AUTO. The log entry itself opens
+/// when the first fraction completes.
+void StartFlight();
+/// Ends the flight (a detected landing, or STOP FLIGHT): its entry is stored once more if it
+/// has opened one, then InFlight is 0.
+void StopFlight();
 /// Fills RealTimeClock from the host's local date and time.
 void ReadClock();
-/// Stores the current flight-log entry at FlightLogIndex.
+/// Copies the Hobbs reading and the counted flight time into CurrentFlight and, once the
+/// flight has opened its entry, stores CurrentFlight in slot FlightLogIndex. Slots are read
+/// back with ReadFlightLogSlot (flight_log_store.h).
 void SaveFlightLog();
-/// Clears the whole flight-log store.
+/// Erases the flight-log store: every slot reads as empty afterwards.
 void EraseFlightLog();
 /// AirDistance = 0 and the stored air distance cleared.
 void ClearAirDistance();

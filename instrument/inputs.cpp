@@ -14,15 +14,21 @@ s32 InputFuelLevel;
 s32 InputOat;
 s32 InputFuelFlow;
 
+u32 ReadInputLatch(s32 latch)
+{
+    if (latch < 0) return 0;
+    return latch > AdcFullScale ? AdcFullScale : static_cast<u32>(latch);
+}
+
 u32 ReadAdc(u8 channel)
 {
     switch (channel) {
-    case 0: return static_cast<u32>(InputAltitude);
-    case 1: return static_cast<u32>(InputVsi);
-    case 2: return static_cast<u32>(InputAirspeed);
-    case 4: return static_cast<u32>(InputVolts);
-    case 5: return static_cast<u32>(InputFuelLevel);
-    case 6: return static_cast<u32>(InputOat);
+    case 0: return ReadInputLatch(InputAltitude);
+    case 1: return ReadInputLatch(InputVsi);
+    case 2: return ReadInputLatch(InputAirspeed);
+    case 4: return ReadInputLatch(InputVolts);
+    case 5: return ReadInputLatch(InputFuelLevel);
+    case 6: return ReadInputLatch(InputOat);
     default: return 0;
     }
 }

@@ -10,7 +10,12 @@ extern s32 InputFuelLevel;  ///< channel 5
 extern s32 InputOat;        ///< channel 6
 extern s32 InputFuelFlow;   ///< flow-sender pulses per fuel computation
 
-/// The latch of one input channel (0, 1, 2, 4, 5, 6); 0 for any other channel.
+/// Highest reading of an input channel.
+constexpr s32 AdcFullScale = 4096;
+
+/// A latch as the converter delivers it: held within 0..AdcFullScale.
+u32 ReadInputLatch(s32 latch);
+/// The latch of one input channel (0, 1, 2, 4, 5, 6) within 0..4096; 0 for any other channel.
 u32 ReadAdc(u8 channel);
 /// Takes the RPM slider: RpmPulseCount, the RPM value label and RpmPulsePeriod.
 void ReadRpmInput();
