@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QTextDocument>
 #include <QWheelEvent>
 #include <QWindow>
 #include <vector>
@@ -36,14 +37,15 @@ const QColor ScrollBarColour(0xD4, 0xD0, 0xC8);
 
 struct LabelPlace {
     int Number;
-    int X, Y;
+    int X, Y, Width;
 };
 
-// Every label: name labels at x 336, value labels just left of the sliders.
+// Every label: name labels at x 336 reach to their value label, value labels to the sliders.
 const LabelPlace LabelPlaces[] = {
-    {2, 336, 16},  {3, 384, 16},  {1, 336, 48},  {13, 384, 48},  {4, 336, 80},  {8, 384, 80},
-    {5, 336, 112}, {9, 384, 112}, {6, 336, 144}, {10, 392, 144}, {7, 336, 176}, {11, 392, 176},
-    {12, 336, 208}, {14, 384, 208}, {15, 336, 240}, {16, 384, 240},
+    {2, 336, 16, 48},  {3, 384, 16, 32},   {1, 336, 48, 48},  {13, 384, 48, 32},  {4, 336, 80, 48},
+    {8, 384, 80, 32},  {5, 336, 112, 48},  {9, 384, 112, 32}, {6, 336, 144, 56},  {10, 392, 144, 24},
+    {7, 336, 176, 56}, {11, 392, 176, 24}, {12, 336, 208, 48}, {14, 384, 208, 32}, {15, 336, 240, 48},
+    {16, 384, 240, 32},
 };
 constexpr int SliderLeft = 416;
 constexpr int LabelHeight = 13;
@@ -130,7 +132,10 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
-    QFont font("MS Sans Serif");
+    // The panel's 8-point sans serif, or the nearest narrow face this machine has.
+    QFont font;
+    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial",
+                      "DejaVu Sans Condensed", "DejaVu Sans"});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     setFont(font);
@@ -138,7 +143,6 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     BuildControls();
     ShowFace();
     ConnectActions();
-    CentreOnScreen();
 
     Form1 = this;
     Panel = this;
@@ -206,7 +210,7 @@ void TForm1::BuildControls()
     for (const LabelPlace &place : LabelPlaces) {
         QLabel *label = new QLabel(this);
         label->setObjectName(QString("Label%1").arg(place.Number));
-        label->setGeometry(place.X, place.Y, place.X < 384 ? 48 : SliderLeft - place.X, LabelHeight);
+        label->setGeometry(place.X, place.Y, place.Width, LabelHeight);
         Labels[place.Number] = label;
     }
     for (const SliderInfo &info : Sliders) {
@@ -303,12 +307,16 @@ void TForm1::ShowFace()
         decoded.scaled(Image2->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
-void TForm1::CentreOnScreen()
+// Once the window system has put its frame around the window, the framed window is centred.
+void TForm1::showEvent(QShowEvent *event)
 {
+    QWidget::showEvent(event);
+    if (Centred) return;
+    Centred = true;
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
-    const QRect area = screen->availableGeometry();
-    move(area.center() - rect().center());
+    const QRect frame = frameGeometry();
+    move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
 QLabel *TForm1::LabelByNumber(int number) const
@@ -396,7 +404,12 @@ void TForm1::FlushCommLines()
 {
     CommFlushTimer->stop();
     if (PendingLines.isEmpty()) return;
-    Memo1->appendPlainText(PendingLines.join('\n'));
+    QString text = PendingLines.join('\n');
+    // The box starts as one empty line, which an empty first line leaves looking the same:
+    // the next batch then needs its own line break.
+    if (MemoHasLines && Memo1->document()->isEmpty()) text.prepend('\n');
+    Memo1->appendPlainText(text);
+    MemoHasLines = true;
     PendingLines.clear();
 }
 

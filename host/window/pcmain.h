@@ -140,13 +140,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildControls();
     void ConnectActions();
     void ShowFace();
-    void CentreOnScreen();
     void TrackBarChange(int trackBar);
     bool HandleKey(QKeyEvent *key);
     bool HandleWheel(QObject *watched, QWheelEvent *wheel);
@@ -156,8 +156,10 @@ private:
     QStringList PendingLines;       ///< lines not yet in Memo1
     QTimer *CommFlushTimer;         ///< brings pending lines into Memo1 a few times a second
     quint64 LinesAppended = 0;
+    bool MemoHasLines = false;      ///< the first line has reached Memo1
     int WheelRest = 0;              ///< wheel turn below one notch, kept for the next event
     bool CloseWhenStopped = false;  ///< the window was closed while the instrument ran
+    bool Centred = false;           ///< placed in the middle of the screen at the first show
 };
 
 /// The one front panel window.
