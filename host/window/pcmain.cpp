@@ -73,7 +73,6 @@ LcdImage::LcdImage(QWidget *parent)
     : QWidget(parent), Picture(LcdWidth, LcdHeight, QImage::Format_ARGB32_Premultiplied)
 {
     Picture.fill(Qt::transparent);  // empty until the first copy: the panel shows through
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 void LcdImage::SetHidden(bool hidden)
