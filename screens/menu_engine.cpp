@@ -219,7 +219,7 @@ static void HandleListKey(const MenuList &list, const MenuRow *cursorRow, u8 las
         // The cursor stands past the last row (rows went away under it): nothing to select.
     } else if (cursorRow->Kind == RowAction) {
         if (cursorRow->Action != nullptr) cursorRow->Action();
-    } else {
+    } else if (cursorRow->Select == nullptr || cursorRow->Select()) {
         EditMode = 1;
     }
 }

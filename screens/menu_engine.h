@@ -24,7 +24,8 @@
 //
 // Rows that depend on settings: ChoiceRow(...).ShownWhen(RpmDisplayIsOn). Hooks on rows:
 // .OnChange(fn) runs after every value change (ResetMaxValues), .TextBy(fn) writes the value
-// text itself, .Scaled(ShowTenths) prints value x 0.1. Hooks on lists: .EachCycle(fn) runs
+// text itself, .OnSelect(fn) takes the middle button (capture instead of edit),
+// .Scaled(ShowTenths) prints value x 0.1. Hooks on lists: .EachCycle(fn) runs
 // after the title and before the rows (clamping), .DrawAfter(fn) draws fixed lines after the
 // rows, .OnDone(fn) replaces the return to the main menu, .TitleBy(fn) makes the title.
 #include "../lcd/framebuffer.h"
@@ -135,6 +136,7 @@ struct MenuRow {
     void (*Step)(s8 direction);    ///< custom rows: one edit step
     void (*Action)();              ///< action rows: the middle button; value rows: after a change
     bool (*Shown)();               ///< nullptr: always present
+    bool (*Select)();              ///< value rows: middle button in browse mode; true enters edit mode
 
     /// The row is present only while `shown` returns true.
     constexpr MenuRow ShownWhen(bool (*shown)()) const { MenuRow r = *this; r.Shown = shown; return r; }
@@ -142,7 +144,10 @@ struct MenuRow {
     constexpr MenuRow OnChange(void (*changed)()) const { MenuRow r = *this; r.Action = changed; return r; }
     /// The value text is written by `text` (for texts that hold more than the value).
     constexpr MenuRow TextBy(void (*text)(char *)) const { MenuRow r = *this; r.Text = text; return r; }
-    /// Number rows: the printf format of the value.
+    /// `select` decides the middle button in browse mode: it may act itself (a capture) and
+    /// returns true when the row should enter edit mode as usual.
+    constexpr MenuRow OnSelect(bool (*select)()) const { MenuRow r = *this; r.Select = select; return r; }
+    /// Number rows: the printf format of the value (give it an int: "%d", not "%u").
     constexpr MenuRow Format(const char *fmt) const { MenuRow r = *this; r.Fmt = fmt; return r; }
     /// Number rows: how the value reaches the format.
     constexpr MenuRow Scaled(NumberShow show) const { MenuRow r = *this; r.Show = show; return r; }
@@ -152,7 +157,7 @@ struct MenuRow {
 constexpr MenuRow ActionRow(const char *text, void (*action)())
 {
     return MenuRow{text, RowAction, ValueRef{nullptr, ValueType::U8}, nullptr, 0, 0,
-                   NumberRule{0, 0, nullptr, 0, 1, StepWrap}, nullptr, ShowPlain, nullptr, nullptr, action, nullptr};
+                   NumberRule{0, 0, nullptr, 0, 1, StepWrap}, nullptr, ShowPlain, nullptr, nullptr, action, nullptr, nullptr};
 }
 /// Choice row over a table of texts: two entries flip on every edit key, more entries
 /// advance on keys 2 and 4 and go back on 3 and 5, wrapping around the table.
@@ -160,20 +165,20 @@ template <u8 N, u8 W>
 constexpr MenuRow ChoiceRow(const char *label, u8 &setting, const char (&names)[N][W])
 {
     return MenuRow{label, RowChoice, RefTo(setting), &names[0][0], W, N,
-                   NumberRule{0, 0, nullptr, 0, 1, StepWrap}, nullptr, ShowPlain, nullptr, nullptr, nullptr, nullptr};
+                   NumberRule{0, 0, nullptr, 0, 1, StepWrap}, nullptr, ShowPlain, nullptr, nullptr, nullptr, nullptr, nullptr};
 }
 /// Number row: steps under `rule`, printed with "%d" unless .Format / .Scaled say otherwise.
 template <typename T>
 constexpr MenuRow NumberRow(const char *label, T &setting, NumberRule rule)
 {
     return MenuRow{label, RowNumber, RefTo(setting), nullptr, 0, 0, rule, "%d", ShowPlain,
-                   nullptr, nullptr, nullptr, nullptr};
+                   nullptr, nullptr, nullptr, nullptr, nullptr};
 }
 /// Custom row: `text` writes the value text, `step` performs one edit step.
 constexpr MenuRow CustomRow(const char *label, void (*text)(char *), void (*step)(s8 direction))
 {
     return MenuRow{label, RowCustom, ValueRef{nullptr, ValueType::U8}, nullptr, 0, 0,
-                   NumberRule{0, 0, nullptr, 0, 1, StepWrap}, nullptr, ShowPlain, text, step, nullptr, nullptr};
+                   NumberRule{0, 0, nullptr, 0, 1, StepWrap}, nullptr, ShowPlain, text, step, nullptr, nullptr, nullptr};
 }
 
 /// A list screen: title, main-menu entry, rows and hooks.

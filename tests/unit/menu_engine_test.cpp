@@ -343,6 +343,29 @@ TEST_F(MenuEngineTest, NumberTextsFollowTheirFormat)
     EXPECT_STREQ(text, "OFF");
 }
 
+bool CaptureInsteadOfEdit()
+{
+    ++Actions;
+    return Switch == 1;  // edits only while Switch is ON
+}
+const MenuRow CaptureRows[] = {NumberRow("P0: ", Level, KeyStepRule(0, 4096, StepWrap)).OnSelect(CaptureInsteadOfEdit)};
+const MenuList CaptureList = MenuList(" CAL ", 10, CaptureRows);
+
+TEST_F(MenuEngineTest, SelectHookDecidesBetweenCaptureAndEdit)
+{
+    Press(KeyClockwise, CaptureList);
+    Press(KeyCentre, CaptureList);
+    EXPECT_EQ(Actions, 1);
+    EXPECT_EQ(EditMode, 0);
+    Switch = 1;
+    Press(KeyCentre, CaptureList);
+    EXPECT_EQ(Actions, 2);
+    EXPECT_EQ(EditMode, 1);
+    Press(KeyCentre, CaptureList);  // leaving edit mode does not ask the hook
+    EXPECT_EQ(Actions, 2);
+    EXPECT_EQ(EditMode, 0);
+}
+
 // ---- Digit editor ----
 
 u8 Cells[3];
