@@ -134,7 +134,8 @@ void LoadCalibrationDefaults()
 
 // The desktop instrument keeps everything in memory: these hooks mark where the hardware
 // would write its non-volatile store.
-void SaveSettings() {}
+u16 SettingsSaveCount;
+void SaveSettings() { ++SettingsSaveCount; }
 void SaveMaxValues() {}
 void SaveHobbs() {}
 void SaveFuelLevel(u32) {}
@@ -166,5 +167,6 @@ static const StateVar SettingsVars[] = {
     STATE_VAR(AsiZero, U32),         STATE_VAR(VoltsCal, U8),         STATE_VAR(AltCal, S8),
     STATE_VAR(VsiCal, U8),           STATE_VAR(OatCal, S8),           STATE_VAR(VsiZero, U32),
     STATE_VAR(HobbsCode, S32),
+    STATE_VAR(SettingsSaveCount, U16),
 };
 const StateTable SettingsState = STATE_TABLE(SettingsVars);

@@ -91,7 +91,10 @@ void LoadFactoryDefaults();
 void LoadCalibrationDefaults();
 
 // ---- Non-volatile-memory hooks (nothing is kept beyond what each states) ----
+/// Settings store hook; counts its calls so that the places that save can be checked.
 void SaveSettings();
+/// Calls of SaveSettings since the program started.
+extern u16 SettingsSaveCount;
 void SaveMaxValues();
 void SaveHobbs();
 void SaveFuelLevel(u32 level);

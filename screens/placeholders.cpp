@@ -19,9 +19,6 @@ static void PlaceholderScreen(const char *name)
 #define PLACEHOLDER(fn, name) \
     void fn() { PlaceholderScreen(name); }
 
-PLACEHOLDER(MainMenuScreen, "MAIN MENU")
-PLACEHOLDER(DoneMessageScreen, "DONE")
-PLACEHOLDER(MaxValuesScreen, "MAX VALUES")
 PLACEHOLDER(FlightLogScreen, "FLIGHT LOG")
 PLACEHOLDER(LogEntryScreen, "LOG ENTRY")
 PLACEHOLDER(LogInFlightScreen, "LOG IN FLIGHT")
@@ -52,5 +49,3 @@ PLACEHOLDER(FuelTotalScreen, "FUEL TOTAL")
 PLACEHOLDER(StartingLevelScreen, "STARTING LEVEL")
 PLACEHOLDER(AdcValuesScreen, "ADC VALUES")
 PLACEHOLDER(CalibrateScreen, "CALIBRATE")
-PLACEHOLDER(FlightStartStopScreen, "FLIGHT")
-PLACEHOLDER(ResetAirDistanceScreen, "RESET DIST")

@@ -1,3 +1,10 @@
 #include "render_extras.h"
 
-bool RenderIcon(u8) { return false; }
+#include "../../lcd/widgets.h"
+
+bool RenderIcon(u8 index)
+{
+    if (index > 15) return false;
+    DrawIcon(index);
+    return true;
+}

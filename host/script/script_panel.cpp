@@ -167,6 +167,9 @@ void ScriptPanel::AppendCommLine(const char *)
 bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
 {
     line[std::strcspn(line, "\r\n")] = 0;
+    // A comment is skipped before it is split, so it may hold any number of words.
+    const char *first = line + std::strspn(line, " \t");
+    if (*first == '#') return false;
     Words words;
     if (const char *error = SplitWords(line, words)) Fail(error);
     if (words.Count == 0 || words.Item[0][0] == '#') return false;

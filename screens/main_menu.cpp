@@ -1,0 +1,87 @@
+// The main menu and the shared DONE message.
+#include "main_menu.h"
+
+#include "../host/main_loop.h"
+#include "../instrument/settings.h"
+#include "../lcd/framebuffer.h"
+#include "../lcd/text.h"
+#include "../lcd/widgets.h"
+#include "menu_engine.h"
+#include "navigation.h"
+#include "screens.h"
+
+namespace {
+
+struct MainMenuEntry {
+    const char *Line1;
+    const char *Line2;  ///< nullptr: the caption is one line at y 26
+    u8 Icon;
+    ScreenFn Opens;
+};
+
+const MainMenuEntry Entries[MainMenuEntriesCalibrate] = {
+    {"EXIT", "MENU", 1, MainPageScreen},
+    {"MAXIMUM", "VALUES", 4, MaxValuesScreen},
+    {"FLIGHT", "LOG", 0, FlightLogScreen},
+    {"FUEL", "TOTAL", 12, FuelTotalScreen},
+    {"DISPLAY", "SETUP", 9, DisplaySetupScreen},
+    {"HOBBS", "METER", 14, HobbsMeterScreen},
+    {"ALTITUDE", "SETUP", 6, AltSetupScreen},
+    {"AIRSPEED", "SETUP", 7, AsiSetupScreen},
+    {"VSI", "SETUP", 8, VsiSetupScreen},
+    {"RPM", "SETUP", 10, RpmSetupScreen},
+    {"FUEL", "SETUP", 13, FuelSetupScreen},
+    {"VOLTS", "SETUP", 15, VoltsSetupScreen},
+    {"ADC", "VALUES", 11, AdcValuesScreen},
+    {"CALIBRATE", nullptr, 2, CalibrateScreen},
+};
+
+void DrawEntry(const MainMenuEntry &entry)
+{
+    DrawIcon(entry.Icon);
+    if (entry.Line2 == nullptr) {
+        DrawTextCentred(84, 26, entry.Line1, 1, 0);
+    } else {
+        DrawTextCentred(84, 18, entry.Line1, 1, 0);
+        DrawTextCentred(84, 36, entry.Line2, 1, 0);
+    }
+}
+
+void OpenEntry(const MainMenuEntry &entry)
+{
+    if (entry.Opens == MainPageScreen) SaveSettings();
+    Cursor = 0;
+    EditMode = 0;
+    CurrentScreen = entry.Opens;
+}
+
+} // namespace
+
+void DrawScrollBar(u8 index, u8 count)
+{
+    if (count == 0) return;
+    const u16 s = 560 / count;
+    const u16 top = (index * s + 80) / 10;
+    const u16 bottom = top + s / 10;
+    DrawLine(125, 8, 125, 63, PixelSet);
+    if (top < 64) FillBox(123, static_cast<u8>(top), 127, static_cast<u8>(bottom > 63 ? 63 : bottom), PixelSet);
+}
+
+void MainMenuScreen()
+{
+    const u8 count = CalibrateMode == 1 ? MainMenuEntriesCalibrate : MainMenuEntries;
+    // An entry beyond the table (only reachable by writing Cursor directly) shows the last one.
+    if (Cursor >= MainMenuEntriesCalibrate) Cursor = MainMenuEntriesCalibrate - 1;
+    DrawTitle(" MAIN MENU ");
+    DrawScrollBar(Cursor, count);
+    // Entries 12 and 13 stay shown and can be opened when Calibrate is unticked while the
+    // cursor is on them; the cursor just cannot move further down.
+    DrawEntry(Entries[Cursor]);
+    if (KeySlot == 0) return;
+    const u8 key = KeySlot;
+    KeySlot = 0;
+    if (key == KeyCentre) OpenEntry(Entries[Cursor]);
+    else MoveListCursor(key, static_cast<u8>(count - 1));
+}
+
+void DoneMessageScreen() { RunMessageBox("DONE"); }
