@@ -167,6 +167,8 @@ void ScriptPanel::AppendCommLine(const char *)
 bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
 {
     line[std::strcspn(line, "\r\n")] = 0;
+    // A comment is skipped whole, however many words it has.
+    if (line[std::strspn(line, " \t")] == '#') return false;
     Words words;
     if (const char *error = SplitWords(line, words)) Fail(error);
     if (words.Count == 0 || words.Item[0][0] == '#') return false;
