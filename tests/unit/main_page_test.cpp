@@ -49,6 +49,11 @@ protected:
         GpsDataValid = 1;
         AlarmFlags = AlarmAcknowledged = 0;
         InFlight = 0;
+        CurrentFlight = FlightLogEntry{};
+        RealTimeClock = RealTimeClockRecord{};
+        HobbsHours = 0;
+        HobbsFraction = 0;
+        MaintHours = 0;
         InfoPage = 0;
         StopwatchRunning = 0;
         StopwatchTicks = 0;
