@@ -167,12 +167,11 @@ void ScriptPanel::AppendCommLine(const char *)
 bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
 {
     line[std::strcspn(line, "\r\n")] = 0;
-    // A comment is skipped before it is split, so it may hold any number of words.
-    const char *first = line + std::strspn(line, " \t");
-    if (*first == '#') return false;
+    // A comment is skipped whole, however many words it has.
+    if (line[std::strspn(line, " \t")] == '#') return false;
     Words words;
     if (const char *error = SplitWords(line, words)) Fail(error);
-    if (words.Count == 0 || words.Item[0][0] == '#') return false;
+    if (words.Count == 0) return false;
     const char *command = words.Item[0];
     const unsigned args = words.Count - 1;
     auto needArgs = [&](unsigned low, unsigned high) {
