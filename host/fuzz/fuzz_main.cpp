@@ -1,0 +1,502 @@
+// vantro2-fuzz: runs the instrument behind a front panel that clicks, slides, ticks and
+// switches at random, the way an impatient person would, and checks after every cycle that
+// nothing has left its range (see invariants.h), that the display copy stays inside the
+// display image and that every cycle returns.
+//
+//   vantro2-fuzz [--seed N] [--seeds COUNT] [--events N] [--long] [--script FILE]
+//
+// Each seed is one reproducible sequence of events, run in a child process of its own so
+// that every sequence starts from a freshly started program and a crash is caught. A failing
+// seed prints the sequence as a vantro2-script scenario that reproduces it.
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <sys/mman.h>
+#include <sys/time.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "../../instrument/front_panel.h"
+#include "../../instrument/host_time.h"
+#include "../../lcd/framebuffer.h"
+#include "../../screens/navigation.h"
+#include "../main_loop.h"
+#include "../panel_actions.h"
+#include "invariants.h"
+
+namespace {
+
+// ---------------------------------------------------------------------------------------
+// What the child hands back to the parent: progress, the verdict and the script so far
+// ---------------------------------------------------------------------------------------
+
+enum Verdict : u32 { VerdictRunning = 0, VerdictPassed = 1, VerdictHang = 3, VerdictInvariant = 4 };
+
+struct SharedBlock {
+    volatile u64 Progress;  // events and pumps so far; the watchdog looks for movement
+    volatile u32 Verdict;
+    u64 Events;
+    u64 Cycles;
+    u64 ScriptLength;
+    u32 ScriptTruncated;
+    u32 MaxDepth;
+    char Message[512];
+    char Warnings[4096];
+    char Script[1];  // ScriptCapacity bytes
+};
+
+SharedBlock *Shared = nullptr;
+u64 ScriptCapacity = 0;
+
+void AppendScript(const char *line)
+{
+    const size_t length = std::strlen(line);
+    if (Shared->ScriptLength + length + 1 >= ScriptCapacity) {
+        Shared->ScriptTruncated = 1;
+        return;
+    }
+    std::memcpy(Shared->Script + Shared->ScriptLength, line, length);
+    Shared->ScriptLength += length;
+    Shared->Script[Shared->ScriptLength++] = '\n';
+}
+
+// ---------------------------------------------------------------------------------------
+// Random events, each also written as its vantro2-script line
+// ---------------------------------------------------------------------------------------
+
+// A small generator with a fixed algorithm, so that a seed means the same sequence on every
+// machine and compiler (splitmix64).
+struct Random {
+    u64 State;
+    u64 Next()
+    {
+        u64 z = (State += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    u32 Below(u32 n) { return static_cast<u32>(Next() % n); }
+    u32 Between(u32 low, u32 high) { return low + Below(high - low + 1); }
+};
+
+Random Rng{0};
+u64 EventBudget = 0;
+u32 PendingOns = 0;  // "ON" clicks still to come in a burst
+bool Calibrate = false;
+bool KeyFast = false;
+s32 SliderPositions[8] = {1, 1, 1, 1, 1, 1, 1, 1};
+
+const char *const KeyNames[] = {"", "centre", "cw", "ccw", "left", "right"};
+
+void Progress() { Shared->Progress = Shared->Progress + 1; }
+
+void Emit(const char *line)
+{
+    AppendScript(line);
+    ++Shared->Events;
+    Progress();
+}
+
+void DoKey()
+{
+    static const u8 weights[] = {1, 1, 1, 2, 2, 3, 3, 4, 5, 5};  // centre and knob most often
+    const u8 key = weights[Rng.Below(sizeof weights)];
+    char line[32];
+    std::snprintf(line, sizeof line, "key %s", KeyNames[key]);
+    Emit(line);
+    KeyClick(key);
+}
+
+void DoSlider()
+{
+    const u32 index = Rng.Below(8);
+    const u32 kind = Rng.Below(20);
+    const s32 position = kind < 5 ? SliderMin : kind < 10 ? SliderMax : kind < 12 ? 1 : static_cast<s32>(Rng.Between(0, 4096));
+    char line[48];
+    std::snprintf(line, sizeof line, "slider %s %d", Sliders[index].Name, position);
+    Emit(line);
+    SliderPositions[index] = position;
+    SliderChange(Sliders[index].TrackBar, position);
+}
+
+void DoCheck()
+{
+    const bool calibrate = Rng.Below(2) == 0;
+    bool &box = calibrate ? Calibrate : KeyFast;
+    box = !box;
+    char line[32];
+    std::snprintf(line, sizeof line, "check %s %d", calibrate ? "calibrate" : "keyfast", box ? 1 : 0);
+    Emit(line);
+}
+
+void DoTicks(bool timer1)
+{
+    const u32 kind = Rng.Below(10);
+    const u32 count = kind < 6 ? 1 : kind < 9 ? Rng.Between(2, 40) : Rng.Between(41, 2000);
+    char line[32];
+    std::snprintf(line, sizeof line, "tick%c %u", timer1 ? '1' : '2', count);
+    Emit(line);
+    for (u32 i = 0; i < count; ++i) timer1 ? Timer1Tick() : Timer2Tick();
+}
+
+bool Leap(s32 year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+void DoClock()
+{
+    static const u8 monthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    HostDateTime t{};
+    s32 year;
+    const u32 kind = Rng.Below(8);
+    if (kind == 0) {  // the last second of a year
+        year = static_cast<s32>(Rng.Between(1900, 2155));
+        t = HostDateTime{0, 12, 31, 0, 23, 59, 59};
+    } else if (kind == 1) {  // a leap day
+        year = 1904 + 4 * static_cast<s32>(Rng.Below(63));
+        if (!Leap(year)) year = 2000;
+        t = HostDateTime{0, 2, 29, 0, static_cast<u8>(Rng.Below(24)), static_cast<u8>(Rng.Below(60)),
+                         static_cast<u8>(Rng.Below(60))};
+    } else {
+        year = static_cast<s32>(kind == 2 ? Rng.Between(1900, 2155) : Rng.Between(1990, 2060));
+        const u8 month = static_cast<u8>(Rng.Between(1, 12));
+        const u8 days = static_cast<u8>(monthDays[month - 1] + (month == 2 && Leap(year) ? 1 : 0));
+        t = HostDateTime{0, month, static_cast<u8>(Rng.Between(1, days)), 0, static_cast<u8>(Rng.Below(24)),
+                         static_cast<u8>(Rng.Below(60)), static_cast<u8>(Rng.Below(60))};
+    }
+    t.YearsSince1900 = year - 1900;
+    t.Weekday = WeekdayOf(year, t.Month, t.Day);
+    char line[48];
+    std::snprintf(line, sizeof line, "clock %04d-%02u-%02u %02u:%02u:%02u", year, t.Month, t.Day, t.Hour, t.Minute,
+                  t.Second);
+    Emit(line);
+    FreezeHostTime(t);
+}
+
+void DoOn()
+{
+    if (PendingOns > 0) --PendingOns;
+    else if (Rng.Below(4) == 0) PendingOns = Rng.Between(1, 11);  // a burst, up to and past the cap
+    Emit("on");
+    InstrumentMainLoop();
+}
+
+void DoOff()
+{
+    Emit("off");
+    RequestStop();
+}
+
+// One event of a person at the panel. `running` is false while the instrument is off: then
+// "ON" is what a person does most.
+void DoEvent(bool running)
+{
+    if (PendingOns > 0) return DoOn();
+    const u32 r = Rng.Below(1000);
+    if (!running && r < 600) return DoOn();
+    if (r < 600) return DoKey();
+    if (r < 780) return DoSlider();
+    if (r < 880) return DoTicks(true);
+    if (r < 940) return DoTicks(false);
+    if (r < 970) return DoCheck();
+    if (r < 990) return DoClock();
+    if (r < 995) return DoOn();
+    return DoOff();
+}
+
+// ---------------------------------------------------------------------------------------
+// The front panel
+// ---------------------------------------------------------------------------------------
+
+// The display image with guard columns and rows around the 257 x 129 picture: the copy must
+// never write into them.
+constexpr u32 Guard = 4;
+constexpr u32 ImageWidth = 257 + 2 * Guard;
+constexpr u32 ImageHeight = 129 + 2 * Guard;
+constexpr u32 GuardColour = 0x5A5A5A5Au;
+u32 Image[ImageWidth * ImageHeight];
+
+[[noreturn]] void FailInvariant(const char *message)
+{
+    std::snprintf(Shared->Message, sizeof Shared->Message, "%s", message);
+    Shared->Verdict = VerdictInvariant;
+    std::_Exit(4);
+}
+
+class FuzzPanel : public FrontPanel {
+public:
+    void PumpMessages() override
+    {
+        Progress();
+        if (RunDepth > Shared->MaxDepth) Shared->MaxDepth = RunDepth;
+        char message[400];
+        if (CycleRan) ++Shared->Cycles;
+        if (!CheckInvariants(CycleRan, message, sizeof message)) FailInvariant(message);
+        CycleRan = false;
+        if (Shared->Events >= EventBudget) {
+            // Winding down: "OFF" at every pump until every run has ended.
+            Emit("off");
+            RequestStop();
+            Emit("cycle");
+            return;
+        }
+        const u32 r = Rng.Below(100);
+        const u32 count = r < 35 ? 0 : r < 85 ? 1 : Rng.Between(2, 4);
+        for (u32 i = 0; i < count && Shared->Events < EventBudget; ++i) DoEvent(true);
+        Emit("cycle");
+    }
+    void BlitLcd() override
+    {
+        PaintDisplayImage(Image + Guard * ImageWidth + Guard, ImageWidth);
+        CheckGuards();
+    }
+    void HideDisplay() override {}
+    void ShowDisplay() override {}
+    bool CalibrateChecked() override { return Calibrate; }
+    bool KeyFastChecked() override { return KeyFast; }
+    s32 RpmSliderPosition() override { return SliderPositions[2]; }
+    void SetLabel(u8, s32) override {}
+    void SetLampColour(u32 colour) override
+    {
+        if (colour != 128 && colour != 255) {
+            char message[64];
+            std::snprintf(message, sizeof message, "lamp colour %u is neither 128 nor 255", colour);
+            FailInvariant(message);
+        }
+    }
+    void AppendCommLine(const char *) override { CycleRan = true; }
+
+private:
+    static void CheckGuards()
+    {
+        for (u32 y = 0; y < ImageHeight; ++y) {
+            const bool guardRow = y < Guard || y >= Guard + 129;
+            for (u32 x = 0; x < ImageWidth; ++x) {
+                if (!guardRow && x == Guard) x = Guard + 257;  // skip the picture itself
+                if (x >= ImageWidth) break;
+                if (Image[y * ImageWidth + x] != GuardColour) {
+                    char message[96];
+                    std::snprintf(message, sizeof message, "display copy wrote outside the image at (%d, %d)",
+                                  static_cast<int>(x) - static_cast<int>(Guard),
+                                  static_cast<int>(y) - static_cast<int>(Guard));
+                    FailInvariant(message);
+                }
+            }
+        }
+    }
+    bool CycleRan = false;
+};
+
+// ---------------------------------------------------------------------------------------
+// One seed in a child process
+// ---------------------------------------------------------------------------------------
+
+constexpr unsigned WatchdogSeconds = 5;
+u64 WatchdogSeen = ~0ull;
+
+void Watchdog(int)
+{
+    const u64 now = Shared->Progress;
+    if (now != WatchdogSeen) {
+        WatchdogSeen = now;
+        return;
+    }
+    static const char text[] = "a cycle did not return";
+    std::memcpy(Shared->Message, text, sizeof text);
+    Shared->Verdict = VerdictHang;
+    _exit(3);
+}
+
+void StartWatchdog()
+{
+    struct sigaction action {};
+    action.sa_handler = Watchdog;
+    sigaction(SIGALRM, &action, nullptr);
+    itimerval timer{};
+    timer.it_interval.tv_sec = WatchdogSeconds;
+    timer.it_value.tv_sec = WatchdogSeconds;
+    setitimer(ITIMER_REAL, &timer, nullptr);
+}
+
+void RecordWarnings()
+{
+    std::string all;
+    for (const std::string &w : InvariantWarnings()) all += w + "\n";
+    std::snprintf(Shared->Warnings, sizeof Shared->Warnings, "%s", all.c_str());
+}
+
+[[noreturn]] void RunSeed(u64 seed, u64 events)
+{
+    StartWatchdog();
+    for (u32 &pixel : Image) pixel = GuardColour;
+    Rng = Random{seed * 0x2545F4914F6CDD1Dull + 1};
+    EventBudget = events;
+    static FuzzPanel panel;
+    Panel = &panel;
+    ResetInvariantTracking();
+    DoClock();  // the host clock is frozen first, so that a run never depends on the real time
+    while (Shared->Events < EventBudget) DoEvent(RunDepth > 0);
+    RecordWarnings();
+    Shared->Verdict = VerdictPassed;
+    std::_Exit(0);
+}
+
+// ---------------------------------------------------------------------------------------
+// The parent: seeds, verdicts, the reproducing script
+// ---------------------------------------------------------------------------------------
+
+struct Options {
+    u64 FirstSeed = 1;
+    u64 Seeds = 1;
+    u64 Events = 20000;
+    bool Long = false;
+    const char *ScriptFile = nullptr;
+};
+
+bool ParseCount(const char *text, u64 low, u64 high, u64 &value)
+{
+    char *end = nullptr;
+    const unsigned long long n = std::strtoull(text, &end, 10);
+    if (end == text || *end != 0 || text[0] == '-' || n < low || n > high) return false;
+    value = n;
+    return true;
+}
+
+int Usage(const char *problem)
+{
+    if (problem != nullptr) std::fprintf(stderr, "vantro2-fuzz: %s\n", problem);
+    std::fprintf(stderr,
+                 "usage: vantro2-fuzz [--seed N] [--seeds COUNT] [--events N] [--long] [--script FILE]\n"
+                 "  --seed N       first seed (default 1)\n"
+                 "  --seeds COUNT  number of seeds from the first (default 1; --long: 1000)\n"
+                 "  --events N     events per seed (default 20000; --long: 200000)\n"
+                 "  --long         the long run: many seeds of many events, progress every 10 s\n"
+                 "  --script FILE  also write the script of the first failing seed to FILE\n");
+    return 2;
+}
+
+const char *VerdictText(int status)
+{
+    switch (Shared->Verdict) {
+    case VerdictHang: return "hang";
+    case VerdictInvariant: return "invariant broken";
+    case VerdictPassed: return "passed";
+    default: break;
+    }
+    if (WIFSIGNALED(status)) return "crashed (signal)";
+    return "crashed (sanitizer report or abort above)";
+}
+
+void WriteScript(std::FILE *out, u64 seed)
+{
+    std::fprintf(out, "# vantro2-fuzz seed %llu: %s\n", static_cast<unsigned long long>(seed), Shared->Message);
+    std::fwrite(Shared->Script, 1, Shared->ScriptLength, out);
+    if (Shared->ScriptTruncated) std::fprintf(out, "# (script truncated: too many events to keep)\n");
+    // What the fault is about, as the scenario's expected output.
+    std::fprintf(out, "get CurrentScreen\nget Cursor\nget EditMode\nget KeySlot\n");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    Options options;
+    bool seedsGiven = false, eventsGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        const char *arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (std::strcmp(arg, "--long") == 0) {
+            options.Long = true;
+        } else if (std::strcmp(arg, "--seed") == 0 && hasValue) {
+            if (!ParseCount(argv[++i], 0, ~0ull >> 1, options.FirstSeed)) return Usage("bad --seed");
+        } else if (std::strcmp(arg, "--seeds") == 0 && hasValue) {
+            if (!ParseCount(argv[++i], 1, 1000000000ull, options.Seeds)) return Usage("bad --seeds (1..1000000000)");
+            seedsGiven = true;
+        } else if (std::strcmp(arg, "--events") == 0 && hasValue) {
+            if (!ParseCount(argv[++i], 1, 100000000ull, options.Events)) return Usage("bad --events (1..100000000)");
+            eventsGiven = true;
+        } else if (std::strcmp(arg, "--script") == 0 && hasValue) {
+            options.ScriptFile = argv[++i];
+        } else {
+            return Usage("unknown or incomplete option");
+        }
+    }
+    if (options.Long) {
+        if (!seedsGiven) options.Seeds = 1000;
+        if (!eventsGiven) options.Events = 200000;
+    }
+
+    // Room for every script line of a seed (a line is at most about 32 bytes).
+    ScriptCapacity = options.Events * 40 + 65536;
+    const size_t blockSize = sizeof(SharedBlock) + ScriptCapacity;
+    void *memory = mmap(nullptr, blockSize, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (memory == MAP_FAILED) {
+        std::perror("vantro2-fuzz: mmap");
+        return 2;
+    }
+    Shared = static_cast<SharedBlock *>(memory);
+
+    u64 totalEvents = 0, totalCycles = 0, failures = 0;
+    u32 deepest = 0;
+    std::string warnings;
+    const std::time_t started = std::time(nullptr);
+    std::time_t lastReport = started;
+    for (u64 n = 0; n < options.Seeds; ++n) {
+        const u64 seed = options.FirstSeed + n;
+        std::memset(Shared, 0, sizeof(SharedBlock));
+        std::fflush(stdout);
+        std::fflush(stderr);
+        const pid_t child = fork();
+        if (child < 0) {
+            std::perror("vantro2-fuzz: fork");
+            return 2;
+        }
+        if (child == 0) RunSeed(seed, options.Events);
+        int status = 0;
+        while (waitpid(child, &status, 0) < 0) {
+        }
+        totalEvents += Shared->Events;
+        totalCycles += Shared->Cycles;
+        if (Shared->MaxDepth > deepest) deepest = Shared->MaxDepth;
+        const bool passed = Shared->Verdict == VerdictPassed && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        if (passed) {
+            if (warnings.empty()) warnings = Shared->Warnings;
+        } else {
+            ++failures;
+            std::printf("seed %llu: %s after %llu events: %s\n", static_cast<unsigned long long>(seed),
+                        VerdictText(status), static_cast<unsigned long long>(Shared->Events), Shared->Message);
+            if (failures == 1) {
+                std::printf("---- reproducing vantro2-script (vantro2-fuzz --seed %llu --events %llu) ----\n",
+                            static_cast<unsigned long long>(seed), static_cast<unsigned long long>(options.Events));
+                WriteScript(stdout, seed);
+                std::printf("---- end of script ----\n");
+                if (options.ScriptFile != nullptr) {
+                    if (std::FILE *out = std::fopen(options.ScriptFile, "w")) {
+                        WriteScript(out, seed);
+                        std::fclose(out);
+                    } else {
+                        std::fprintf(stderr, "vantro2-fuzz: cannot write %s\n", options.ScriptFile);
+                    }
+                }
+            }
+        }
+        const std::time_t now = std::time(nullptr);
+        if (options.Long && now - lastReport >= 10) {
+            lastReport = now;
+            std::printf("... %llu seeds, %llu events, %llu cycles, %llu failing, %lld s\n",
+                        static_cast<unsigned long long>(n + 1), static_cast<unsigned long long>(totalEvents),
+                        static_cast<unsigned long long>(totalCycles), static_cast<unsigned long long>(failures),
+                        static_cast<long long>(now - started));
+        }
+    }
+    if (!warnings.empty()) {
+        std::printf("warnings (not faults):\n%s", warnings.c_str());
+    }
+    std::printf("seeds %llu..%llu: %llu events, %llu cycles, deepest nesting %u, %llu failing, %lld s\n",
+                static_cast<unsigned long long>(options.FirstSeed),
+                static_cast<unsigned long long>(options.FirstSeed + options.Seeds - 1),
+                static_cast<unsigned long long>(totalEvents), static_cast<unsigned long long>(totalCycles), deepest,
+                static_cast<unsigned long long>(failures), static_cast<long long>(std::time(nullptr) - started));
+    return failures == 0 ? 0 : 1;
+}
