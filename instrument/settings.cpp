@@ -142,7 +142,8 @@ void SaveFuelLevel(u32) {}
 void SaveStartingLevel() {}
 void SaveFuelUsed() {}
 void SaveFuelTotal() {}
-void ApplyContrast() {}
+u16 ContrastApplyCount;
+void ApplyContrast() { ++ContrastApplyCount; }
 
 void BacklightOn() { Backlight = 1; }
 void BacklightOff() { Backlight = 0; }
@@ -167,6 +168,6 @@ static const StateVar SettingsVars[] = {
     STATE_VAR(AsiZero, U32),         STATE_VAR(VoltsCal, U8),         STATE_VAR(AltCal, S8),
     STATE_VAR(VsiCal, U8),           STATE_VAR(OatCal, S8),           STATE_VAR(VsiZero, U32),
     STATE_VAR(HobbsCode, S32),
-    STATE_VAR(SettingsSaveCount, U16),
+    STATE_VAR(SettingsSaveCount, U16), STATE_VAR(ContrastApplyCount, U16),
 };
 const StateTable SettingsState = STATE_TABLE(SettingsVars);

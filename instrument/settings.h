@@ -101,7 +101,10 @@ void SaveFuelLevel(u32 level);
 void SaveStartingLevel();
 void SaveFuelUsed();
 void SaveFuelTotal();
+/// Display contrast hook; counts its calls like SaveSettings.
 void ApplyContrast();
+/// Calls of ApplyContrast since the program started.
+extern u16 ContrastApplyCount;
 
 // ---- Hardware hooks called by the cycle ----
 void BacklightOn();   ///< Backlight = 1

@@ -34,3 +34,4 @@ extern const StateTable FlightState;
 extern const StateTable NavigationState;
 extern const StateTable HostLoopState;
 extern const StateTable MainPageState;
+extern const StateTable DisplaySetupState;
