@@ -35,7 +35,9 @@ bool DetectIsOn() { return FlightDetect == 1; }
 // Page `Cursor` shows the slot that many entries older than the newest one.
 void LoadSelectedEntry()
 {
-    SelectedLogSlot = static_cast<u8>((FlightLogIndex - Cursor) % FlightLogSlots);
+    // Worked in 8 bits: 256 is a whole number of turns of 32 slots, so a page past the
+    // oldest slot wraps round to slot 31.
+    SelectedLogSlot = static_cast<u8>(static_cast<u8>(FlightLogIndex - Cursor) % FlightLogSlots);
     ReadFlightLogSlot(SelectedLogSlot, LogEntryBuffer);
 }
 
