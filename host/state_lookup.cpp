@@ -13,6 +13,7 @@ const StateTable *const AllTables[] = {
     &SettingsState,  &InputsState,      &AirDataState,  &EngineFuelState,
     &FlightState,    &NavigationState,  &HostLoopState, &MainPageState,
     &DisplaySetupState,
+    &FlightLogScreenState, &HobbsCodeState,
 };
 
 u8 ElementSize(StateType type)

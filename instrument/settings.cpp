@@ -68,6 +68,8 @@ const char FuelSpeedSourceNames[3][9] = {"TAS", "GPS-NMEA", "IAS"};
 const char FuelLevelModeNames[3][10] = {"SENDER", "CALCULATE", "OFF"};
 const char GpsBaudNames[5][6] = {"1200", "2400", "4800", "9600", "19200"};
 const char TankFilterNames[4][5] = {"NONE", "LOW", "MED", "HIGH"};
+const char HourFractNames[2][4] = {"MIN", "DEC"};
+const char FlightDetectNames[2][7] = {"MANUAL", "DETECT"};
 
 const AirspeedBounds AirspeedRange[3] = {{16, 250}, {26, 402}, {14, 217}};
 

@@ -72,6 +72,8 @@ extern const char FuelSpeedSourceNames[3][9];
 extern const char FuelLevelModeNames[3][10];
 extern const char GpsBaudNames[5][6];
 extern const char TankFilterNames[4][5];
+extern const char HourFractNames[2][4];     ///< "MIN", "DEC"
+extern const char FlightDetectNames[2][7];  ///< "MANUAL", "DETECT"
 
 /// Lower and upper bound of the airspeed-valued settings for one airspeed unit.
 struct AirspeedBounds {

@@ -35,3 +35,5 @@ extern const StateTable NavigationState;
 extern const StateTable HostLoopState;
 extern const StateTable MainPageState;
 extern const StateTable DisplaySetupState;
+extern const StateTable FlightLogScreenState;
+extern const StateTable HobbsCodeState;

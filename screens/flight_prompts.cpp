@@ -7,13 +7,16 @@
 
 namespace {
 
-void StartFlightAndReturn()
+// The flight itself is started and stopped by the flight unit, the one place that also
+// reads a clock not yet read since power-on, so a flight started in the first seconds
+// still carries its date; the prompt then goes back to the main page.
+void StartFlightNow()
 {
     StartFlight();
     CurrentScreen = MainPageScreen;
 }
 
-void StopFlightAndReturn()
+void StopFlightNow()
 {
     StopFlight();
     CurrentScreen = MainPageScreen;
@@ -27,8 +30,8 @@ void ResetAirDistance()
 
 const TextLine StartLines[] = {{"START", 84, 10, 1}, {"FLIGHT", 84, 30, 1}};
 const TextLine StopLines[] = {{"STOP", 84, 10, 1}, {"FLIGHT", 84, 30, 1}};
-const ConfirmDialog StartDialog(3, StartLines, " START ", StartFlightAndReturn, MainPageScreen);
-const ConfirmDialog StopDialog(3, StopLines, " STOP ", StopFlightAndReturn, MainPageScreen);
+const ConfirmDialog StartDialog(3, StartLines, " START ", StartFlightNow, MainPageScreen);
+const ConfirmDialog StopDialog(3, StopLines, " STOP ", StopFlightNow, MainPageScreen);
 
 const TextLine ResetLines[] = {{"RESET AIR", 64, 3, 1}, {"DISTANCE", 64, 19, 1}, {"COUNTER?", 64, 35, 1}};
 const ConfirmDialog ResetDialog(NoIcon, ResetLines, " RESET ", ResetAirDistance, MainPageScreen);
