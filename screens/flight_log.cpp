@@ -8,6 +8,7 @@
 #include "../instrument/state_table.h"
 #include "../lcd/text.h"
 #include "../lcd/widgets.h"
+#include "asi_setup.h"
 #include "menu_engine.h"
 #include "screens.h"
 
@@ -23,13 +24,6 @@ constexpr u8 FlightLogMenuEntry = 2;
 // ---- FLIGHT LOG menu ----
 
 // Bounds of the take-off airspeed in the current airspeed unit (an unknown unit uses mph's).
-void TakeoffAirspeedBounds(s32 &low, s32 &high)
-{
-    const AirspeedBounds &range = AirspeedRange[AsiUnit < 3 ? AsiUnit : 0];
-    low = static_cast<s32>(range.Low);
-    high = static_cast<s32>(range.High);
-}
-
 bool DetectIsOn() { return FlightDetect == 1; }
 
 // Page `Cursor` shows the slot that many entries older than the newest one.
@@ -60,7 +54,7 @@ const MenuRow FlightLogRows[] = {
     ActionRow("ERASE LOG", OpenErase),
     ChoiceRow("HOUR FRACT: ", HourFractDec, HourFractNames),
     ChoiceRow("FLIGHT: ", FlightDetect, FlightDetectNames),
-    NumberRow("T/O AIRSPD: ", TakeoffAirspeed, VariableBounds(TakeoffAirspeedBounds, StepWrapOnReach))
+    NumberRow("T/O AIRSPD: ", TakeoffAirspeed, VariableBounds(AsiSettingBounds, StepWrapOnReach))
         .ShownWhen(DetectIsOn),
 };
 const MenuList FlightLogMenu = MenuList(" FLIGHT LOG ", FlightLogMenuEntry, FlightLogRows);
