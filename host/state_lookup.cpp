@@ -12,6 +12,7 @@ namespace {
 const StateTable *const AllTables[] = {
     &SettingsState,  &InputsState,      &AirDataState,  &EngineFuelState,
     &FlightState,    &NavigationState,  &HostLoopState, &MainPageState,
+    &FuelSetupState, &FuelTotalState,
 };
 
 u8 ElementSize(StateType type)

@@ -34,3 +34,5 @@ extern const StateTable FlightState;
 extern const StateTable NavigationState;
 extern const StateTable HostLoopState;
 extern const StateTable MainPageState;
+extern const StateTable FuelSetupState;
+extern const StateTable FuelTotalState;
