@@ -37,3 +37,5 @@ extern const StateTable MainPageState;
 extern const StateTable DisplaySetupState;
 extern const StateTable FlightLogScreenState;
 extern const StateTable HobbsCodeState;
+extern const StateTable FuelSetupState;
+extern const StateTable FuelTotalState;
