@@ -242,4 +242,50 @@ TEST_F(TextTest, SpecialGlyphsHaveTheirFixedShapes)
     EXPECT_TRUE(GetPixel(5, 2));
 }
 
+// Number of separate strokes (8-connected groups of lit pixels) in a large-font cell.
+int StrokeCount(u8 code)
+{
+    bool seen[8][8] = {};
+    int strokes = 0;
+    for (int c0 = 0; c0 < 8; ++c0)
+        for (int r0 = 0; r0 < 8; ++r0) {
+            if (!LargeBit(code, c0, r0) || seen[c0][r0]) continue;
+            ++strokes;
+            int stack[64][2];
+            int top = 0;
+            stack[top][0] = c0;
+            stack[top++][1] = r0;
+            seen[c0][r0] = true;
+            while (top > 0) {
+                --top;
+                const int c = stack[top][0], r = stack[top][1];
+                for (int dc = -1; dc <= 1; ++dc)
+                    for (int dr = -1; dr <= 1; ++dr) {
+                        const int nc = c + dc, nr = r + dr;
+                        if (nc < 0 || nc > 7 || nr < 0 || nr > 7 || seen[nc][nr] || !LargeBit(code, nc, nr)) continue;
+                        seen[nc][nr] = true;
+                        stack[top][0] = nc;
+                        stack[top++][1] = nr;
+                    }
+            }
+        }
+    return strokes;
+}
+
+TEST_F(TextTest, LegendLettersStandApartInTheirCells)
+{
+    // Tiny two- and three-letter legends stay legible only while their letters do not touch.
+    struct Legend {
+        u8 code;
+        int strokes;
+    };
+    const Legend legends[] = {
+        {0x90, 2}, {0x91, 2}, {0x92, 3},  // Lt, Gl, L / h
+        {0x94, 2}, {0xA0, 2}, {0xA1, 2},  // ft, degree C, degree F
+        {0xAA, 2}, {0xAB, 2}, {0xAC, 2}, {0xAD, 2}, {0xAF, 2}, {0xB0, 2},  // FL FF FR FE FT TP
+        {0xB3, 3}, {0xC3, 2}, {0xCE, 2}, {0xCF, 2},  // m i-stem i-dot, HG, kn, ot
+    };
+    for (const Legend &l : legends) EXPECT_EQ(StrokeCount(l.code), l.strokes) << std::hex << int(l.code);
+}
+
 } // namespace
