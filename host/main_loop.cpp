@@ -90,6 +90,25 @@ void UpdateAlarmLamp()
 
 void RunCycle()
 {
+    RunMeasurements();
+    Panel->AppendCommLine(CommBuffer);
+    CalibrateMode = Panel->CalibrateChecked() ? 1 : 0;
+    if (Backlight == 1) BacklightOn();
+    else BacklightOff();
+    UpdateAlarmLamp();
+    KeyStep = Panel->KeyFastChecked() ? 10 : 1;
+    Panel->HideDisplay();
+    ClearFrameBuffer();
+    CurrentScreen();
+    Panel->BlitLcd();
+    Panel->ShowDisplay();
+    Panel->PumpMessages();
+}
+
+} // namespace
+
+void RunMeasurements()
+{
     UpdateRpm();
     UpdateFuelLevel();
     UpdateFuelFlow();
@@ -108,21 +127,7 @@ void RunCycle()
     UpdateVsi();
     UpdateAirspeed();
     UpdateFuelLevel();
-    Panel->AppendCommLine(CommBuffer);
-    CalibrateMode = Panel->CalibrateChecked() ? 1 : 0;
-    if (Backlight == 1) BacklightOn();
-    else BacklightOff();
-    UpdateAlarmLamp();
-    KeyStep = Panel->KeyFastChecked() ? 10 : 1;
-    Panel->HideDisplay();
-    ClearFrameBuffer();
-    CurrentScreen();
-    Panel->BlitLcd();
-    Panel->ShowDisplay();
-    Panel->PumpMessages();
 }
-
-} // namespace
 
 void InstrumentMainLoop()
 {

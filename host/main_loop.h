@@ -22,6 +22,10 @@ constexpr u8 MaxRunDepth = 8;
 
 /// The "ON" action: power-on, the start-up animation, then cycles until a stop is requested.
 void InstrumentMainLoop();
+/// The measurement part of one cycle: RPM, fuel level and flow (flow again on a FuelTick),
+/// the slow-tick block with the clock, volts and OAT on a SlowTick, then altitude, VSI,
+/// airspeed and the fuel level once more.
+void RunMeasurements();
 /// The "OFF" action.
 void RequestStop();
 /// Ends every run at once, splash included, and makes further "ON" clicks do nothing

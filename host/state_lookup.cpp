@@ -10,8 +10,10 @@
 namespace {
 
 const StateTable *const AllTables[] = {
-    &SettingsState,  &InputsState,      &AirDataState,  &EngineFuelState,
-    &FlightState,    &NavigationState,  &HostLoopState, &MainPageState,
+    &SettingsState,     &InputsState,          &AirDataState,   &EngineFuelState,
+    &FlightState,       &NavigationState,      &HostLoopState,  &MainPageState,
+    &DisplaySetupState, &FlightLogScreenState, &HobbsCodeState, &FuelSetupState,
+    &FuelTotalState,
 };
 
 u8 ElementSize(StateType type)

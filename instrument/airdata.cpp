@@ -157,6 +157,8 @@ void UpdateGlideRatio()
     if (GlideRatio > 999) GlideRatio = 999;
 }
 
+} // namespace
+
 u32 InAirspeedUnit(u32 mph)
 {
     switch (AsiUnit) {
@@ -165,8 +167,6 @@ u32 InAirspeedUnit(u32 mph)
     default: return mph;
     }
 }
-
-} // namespace
 
 u32 IntSqrt(u32 x)
 {

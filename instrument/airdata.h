@@ -61,6 +61,8 @@ void UpdateVsi();
 void UpdateAirspeed();
 void UpdateVolts();
 void UpdateOat();
+/// An airspeed in mph in the current AsiUnit (km/h x 1609 / 1000, knots x 869 / 1000).
+u32 InAirspeedUnit(u32 mph);
 /// Seeds every maximum and the OAT extremes from the live values, then SaveMaxValues.
 void ResetMaxValues();
 /// c x 18 / 10 + 32, truncating.

@@ -68,6 +68,8 @@ const char FuelSpeedSourceNames[3][9] = {"TAS", "GPS-NMEA", "IAS"};
 const char FuelLevelModeNames[3][10] = {"SENDER", "CALCULATE", "OFF"};
 const char GpsBaudNames[5][6] = {"1200", "2400", "4800", "9600", "19200"};
 const char TankFilterNames[4][5] = {"NONE", "LOW", "MED", "HIGH"};
+const char HourFractNames[2][4] = {"MIN", "DEC"};
+const char FlightDetectNames[2][7] = {"MANUAL", "DETECT"};
 
 const AirspeedBounds AirspeedRange[3] = {{16, 250}, {26, 402}, {14, 217}};
 
@@ -142,7 +144,8 @@ void SaveFuelLevel(u32) {}
 void SaveStartingLevel() {}
 void SaveFuelUsed() {}
 void SaveFuelTotal() {}
-void ApplyContrast() {}
+u16 ContrastApplyCount;
+void ApplyContrast() { ++ContrastApplyCount; }
 
 void BacklightOn() { Backlight = 1; }
 void BacklightOff() { Backlight = 0; }
@@ -167,6 +170,6 @@ static const StateVar SettingsVars[] = {
     STATE_VAR(AsiZero, U32),         STATE_VAR(VoltsCal, U8),         STATE_VAR(AltCal, S8),
     STATE_VAR(VsiCal, U8),           STATE_VAR(OatCal, S8),           STATE_VAR(VsiZero, U32),
     STATE_VAR(HobbsCode, S32),
-    STATE_VAR(SettingsSaveCount, U16),
+    STATE_VAR(SettingsSaveCount, U16), STATE_VAR(ContrastApplyCount, U16),
 };
 const StateTable SettingsState = STATE_TABLE(SettingsVars);

@@ -72,6 +72,8 @@ extern const char FuelSpeedSourceNames[3][9];
 extern const char FuelLevelModeNames[3][10];
 extern const char GpsBaudNames[5][6];
 extern const char TankFilterNames[4][5];
+extern const char HourFractNames[2][4];     ///< "MIN", "DEC"
+extern const char FlightDetectNames[2][7];  ///< "MANUAL", "DETECT"
 
 /// Lower and upper bound of the airspeed-valued settings for one airspeed unit.
 struct AirspeedBounds {
@@ -101,7 +103,10 @@ void SaveFuelLevel(u32 level);
 void SaveStartingLevel();
 void SaveFuelUsed();
 void SaveFuelTotal();
+/// Display contrast hook; counts its calls like SaveSettings.
 void ApplyContrast();
+/// Calls of ApplyContrast since the program started.
+extern u16 ContrastApplyCount;
 
 // ---- Hardware hooks called by the cycle ----
 void BacklightOn();   ///< Backlight = 1

@@ -34,3 +34,8 @@ extern const StateTable FlightState;
 extern const StateTable NavigationState;
 extern const StateTable HostLoopState;
 extern const StateTable MainPageState;
+extern const StateTable DisplaySetupState;
+extern const StateTable FlightLogScreenState;
+extern const StateTable HobbsCodeState;
+extern const StateTable FuelSetupState;
+extern const StateTable FuelTotalState;

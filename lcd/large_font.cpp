@@ -1167,14 +1167,14 @@ constexpr const char *LargeArt[LargeDrawnCodes * LargeSize] = {
     "........",
     "........",
 
-    // 0x92 "L/h" (litres per hour)
-    "....#...",
-    "#...#...",
+    // 0x92 "L/h" (litres per hour): the slash stands clear of the L's foot and the h
+    "...#....",
     "#..#.#..",
-    "#..#.#..",
+    "#.#..#..",
     "#.#..##.",
+    "#....#.#",
     "##...#.#",
-    ".....#.#",
+    "........",
     "........",
 
     // 0x93 "G/h" (gallons per hour)

@@ -7,35 +7,18 @@
 
 namespace {
 
-void StartFlight()
+// The flight itself is started and stopped by the flight unit, the one place that also
+// reads a clock not yet read since power-on, so a flight started in the first seconds
+// still carries its date; the prompt then goes back to the main page.
+void StartFlightNow()
 {
-    FlightLogged = 0;
-    InFlight = 1;
-    FlightTicks = 0;
-    // The flight-time counters start from zero as they do for a detected take-off, so the
-    // time counted for this flight is not added to the last one's.
-    FlightFraction = 0;
-    FlightHours = 0;
-    CurrentFlight.Year = RealTimeClock.Year;
-    CurrentFlight.Month = RealTimeClock.Month;
-    CurrentFlight.Day = RealTimeClock.Day;
-    CurrentFlight.Hour = RealTimeClock.Hour;
-    CurrentFlight.Minute = RealTimeClock.Minute;
-    CurrentFlight.FlightHours = 0;
-    CurrentFlight.FlightFraction = 0;
-    CurrentFlight.HobbsHours = static_cast<s32>(HobbsHours);
-    CurrentFlight.HobbsFraction = HobbsFraction;
-    CurrentFlight.MaxAltitude = 0;
-    CurrentFlight.MaxAirspeed = 0;
-    CurrentFlight.MaxRpm = 0;
-    if (DistZeroAuto == 1) ClearAirDistance();
+    StartFlight();
     CurrentScreen = MainPageScreen;
 }
 
-void StopFlight()
+void StopFlightNow()
 {
-    if (FlightLogged != 0) SaveFlightLog();
-    InFlight = 0;
+    StopFlight();
     CurrentScreen = MainPageScreen;
 }
 
@@ -47,8 +30,8 @@ void ResetAirDistance()
 
 const TextLine StartLines[] = {{"START", 84, 10, 1}, {"FLIGHT", 84, 30, 1}};
 const TextLine StopLines[] = {{"STOP", 84, 10, 1}, {"FLIGHT", 84, 30, 1}};
-const ConfirmDialog StartDialog(3, StartLines, " START ", StartFlight, MainPageScreen);
-const ConfirmDialog StopDialog(3, StopLines, " STOP ", StopFlight, MainPageScreen);
+const ConfirmDialog StartDialog(3, StartLines, " START ", StartFlightNow, MainPageScreen);
+const ConfirmDialog StopDialog(3, StopLines, " STOP ", StopFlightNow, MainPageScreen);
 
 const TextLine ResetLines[] = {{"RESET AIR", 64, 3, 1}, {"DISTANCE", 64, 19, 1}, {"COUNTER?", 64, 35, 1}};
 const ConfirmDialog ResetDialog(NoIcon, ResetLines, " RESET ", ResetAirDistance, MainPageScreen);

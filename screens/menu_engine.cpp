@@ -244,15 +244,16 @@ void RunMenuList(const MenuList &list)
         if (!RowPresent(row)) continue;
         ++number;
         DrawListRow(row, number, top);
+        if (list.RowKeys != nullptr) list.RowKeys(i, number);
         if (number != Cursor) continue;
         cursorRow = &row;
-        if (list.KeysWhileDrawing == 1 && EditMode == 1 && EditDirection(KeySlot) != 0) {
+        if (list.RowKeys == nullptr && list.KeysWhileDrawing == 1 && EditMode == 1 && EditDirection(KeySlot) != 0) {
             StepRow(row, EditDirection(KeySlot));
             valueKeyDone = true;
         }
     }
     if (list.After != nullptr) list.After();
-    if (KeySlot != 0) HandleListKey(list, cursorRow, number, valueKeyDone);
+    if (KeySlot != 0) HandleListKey(list, cursorRow, number, valueKeyDone || list.RowKeys != nullptr);
 }
 
 // ---- Digit editors ----

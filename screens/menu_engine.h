@@ -27,7 +27,8 @@
 // text itself, .OnSelect(fn) takes the middle button (capture instead of edit),
 // .Scaled(ShowTenths) prints value x 0.1. Hooks on lists: .EachCycle(fn) runs
 // after the title and before the rows (clamping), .DrawAfter(fn) draws fixed lines after the
-// rows, .OnDone(fn) replaces the return to the main menu, .TitleBy(fn) makes the title.
+// rows, .OnDone(fn) replaces the return to the main menu, .TitleBy(fn) makes the title,
+// .RowKeysBy(fn) hands the row keys to a handler called right after each row is drawn.
 #include "../lcd/framebuffer.h"
 #include "../lcd/types.h"
 #include "navigation.h"
@@ -192,18 +193,19 @@ struct MenuList {
     void (*After)();               ///< each cycle after the rows: fixed lines of the screen
     void (*Done)();                ///< middle button on row 0 (replaces LeaveToMainMenu)
     u8 KeysWhileDrawing;           ///< 1: edit keys act right after the cursor row is drawn
+    void (*RowKeys)(u8 index, u8 number);  ///< row key handler (see RowKeysBy), or nullptr
 
     /// A list with rows.
     template <u8 N>
     constexpr MenuList(const char *title, u8 menuEntry, const MenuRow (&rows)[N])
         : Title(title), MenuEntry(menuEntry), Rows(rows), RowCount(N), MakeTitle(nullptr), Cycle(nullptr),
-          After(nullptr), Done(nullptr), KeysWhileDrawing(0)
+          After(nullptr), Done(nullptr), KeysWhileDrawing(0), RowKeys(nullptr)
     {
     }
     /// A list whose only row is "*** DONE ***".
     constexpr MenuList(const char *title, u8 menuEntry)
         : Title(title), MenuEntry(menuEntry), Rows(nullptr), RowCount(0), MakeTitle(nullptr), Cycle(nullptr),
-          After(nullptr), Done(nullptr), KeysWhileDrawing(0)
+          After(nullptr), Done(nullptr), KeysWhileDrawing(0), RowKeys(nullptr)
     {
     }
     constexpr MenuList TitleBy(void (*make)(char *)) const { MenuList l = *this; l.MakeTitle = make; return l; }
@@ -213,6 +215,12 @@ struct MenuList {
     /// Edit keys change the cursor row's value right after it is drawn, so rows drawn after it
     /// (and rows that come or go with it) already follow the change in the same picture.
     constexpr MenuList ValueKeysWhileDrawing() const { MenuList l = *this; l.KeysWhileDrawing = 1; return l; }
+    /// `keys(index, number)` runs right after each present row is drawn, with the row's index
+    /// in the table and its row number. It owns the value keys of the cursor row: it steps the
+    /// value in edit mode (leaving the key for the list to consume) and may take the middle
+    /// button itself by clearing KeySlot. The list then only moves the cursor, switches the
+    /// edit mode and leaves on "*** DONE ***"; rows drawn later follow the change at once.
+    constexpr MenuList RowKeysBy(void (*keys)(u8, u8)) const { MenuList l = *this; l.RowKeys = keys; return l; }
 };
 
 /// Draws a list screen and handles its pending key: the whole screen function of a list.

@@ -6,6 +6,11 @@
 runner=$1
 dir=$2
 mode=${3:-check}
+case "$runner" in /*) ;; *) runner=$(pwd)/$runner ;; esac
+if [ ! -x "$runner" ]; then
+    echo "check_scenario.sh: no runner at $runner" >&2
+    exit 2
+fi
 out=$(mktemp) err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
 (cd "$dir" && "$runner" script.v2s) >"$out" 2>"$err"

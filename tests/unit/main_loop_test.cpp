@@ -1,6 +1,9 @@
 // The main loop: power-on, splash, cycle order effects, timers, lamp, stop and nested runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "host/main_loop.h"
 #include "host/panel_actions.h"
 #include "instrument/airdata.h"
@@ -331,6 +334,57 @@ TEST_F(MainLoopTest, SliderChangeWritesItsLatch)
     EXPECT_EQ(InputFuelFlow, 77);
     EXPECT_EQ(SliderChange(3, 500), 0);  // the RPM slider is read by the cycle
     EXPECT_EQ(SliderChange(9, 500), 0);
+}
+
+} // namespace
+
+namespace {
+
+// Columns holding lit pixels within rows top..bottom, as [first, last]; {-1, -1} if none.
+std::pair<int, int> LitColumns(int top, int bottom)
+{
+    int first = -1, last = -1;
+    for (int x = 0; x < 128; ++x)
+        for (int y = top; y <= bottom; ++y)
+            if (GetPixel(x, y)) {
+                if (first < 0) first = x;
+                last = x;
+            }
+    return {first, last};
+}
+
+TEST_F(MainLoopTest, SplashSlidesBothLinesInAndComesToRest)
+{
+    // The product line's letters span rows 28..41; the version text begins at row 40.
+    const int makerTop = 5, makerBottom = 20, productTop = 28, productBottom = 39;
+    u8 still[1024] = {};
+    panel.OnPump = [&](unsigned pump) {
+        const auto maker = LitColumns(makerTop, makerBottom);
+        const auto product = LitColumns(productTop, productBottom);
+        if (pump == 1) {
+            // Only the first column of the maker line shows; the product line is hidden.
+            EXPECT_EQ(maker.first, 127);
+            EXPECT_EQ(maker.second, 127);
+            EXPECT_EQ(product.first, -1);
+        }
+        if (pump == 20) {
+            // The product line slides in from the left edge, tail first.
+            EXPECT_LE(product.first, 2);
+            EXPECT_LT(product.second, 32);
+        }
+        if (pump == 55) {
+            EXPECT_GE(maker.first, 19);
+            EXPECT_LE(maker.first, 20);
+            EXPECT_GE(product.first, 33);  // "VANTRO-2" centred on 65 starts at 33
+            EXPECT_LE(product.second, 33 + 64 - 1);
+            std::copy(FrameBuffer, FrameBuffer + 1024, still);
+        }
+        if (pump > 55 && pump <= SplashPumps) {
+            EXPECT_TRUE(std::equal(still, still + 1024, FrameBuffer)) << pump;
+        }
+        if (pump == SplashPumps + 1) RequestStop();
+    };
+    InstrumentMainLoop();
 }
 
 } // namespace

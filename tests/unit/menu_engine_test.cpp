@@ -293,6 +293,49 @@ TEST_F(MenuEngineTest, KeysWhileDrawingShowLaterRowsChangedInTheSamePicture)
     EXPECT_EQ(Switch, 1);
 }
 
+// A row key handler that records each call and steps the cursor row itself; the middle
+// button on the action row is taken by the handler.
+int RowKeyCalls;
+int RowKeyLastNumber;
+void TestRowKeys(u8 index, u8 number)
+{
+    ++RowKeyCalls;
+    RowKeyLastNumber = number;
+    if (KeySlot == 0 || Cursor != number) return;
+    const MenuRow &row = TestRows[index];
+    if (row.Kind == RowAction) {
+        if (KeySlot == KeyCentre) {
+            Actions += 10;
+            KeySlot = 0;
+        }
+        return;
+    }
+    if (EditMode == 1) StepRow(row, EditDirection(KeySlot));
+}
+const MenuList RowKeysList = MenuList(" TEST ", 5, TestRows).RowKeysBy(TestRowKeys);
+
+TEST_F(MenuEngineTest, RowKeyHandlerOwnsTheValueKeysOfEveryDrawnRow)
+{
+    RowKeyCalls = 0;
+    Press(0, RowKeysList);
+    EXPECT_EQ(RowKeyCalls, 7) << "called once per present row";
+    EXPECT_EQ(RowKeyLastNumber, 7);
+    Edit(2);
+    RowKeyCalls = 0;
+    Press(KeyClockwise, RowKeysList);  // SWITCH ON by the handler: EXTRA drawn in the same picture
+    EXPECT_EQ(Switch, 1) << "stepped once, not once more by the list";
+    EXPECT_EQ(RowKeyCalls, 8);
+    EXPECT_EQ(ExtraTexts, 1);
+    EXPECT_EQ(Cursor, 2);
+    Press(KeyCentre, RowKeysList);  // the list still leaves edit mode
+    EXPECT_EQ(EditMode, 0);
+    Press(KeyAntiClockwise, RowKeysList);  // and moves the cursor
+    EXPECT_EQ(Cursor, 1);
+    Press(KeyCentre, RowKeysList);  // taken by the handler: the row's own action is not run
+    EXPECT_EQ(Actions, 10);
+    EXPECT_EQ(EditMode, 0);
+}
+
 int LitIn(int x0, int y0, int x1, int y1)
 {
     int n = 0;

@@ -118,6 +118,38 @@ TEST_F(WidgetsTest, ScrolledWindowKeepsTheCursorOnTheLastLine)
     EXPECT_EQ(LitIn(0, 0, 127, 55), 0);
 }
 
+TEST_F(WidgetsTest, TitleTextKeepsInsideItsCellsAndOffTheRowsBelow)
+{
+    DrawTitle(" MAX VALUES ");
+    // Apart from the two lines on row 4, every lit pixel lies in the text's cells x 16..111;
+    // the blank cells at each end hold only the ends of the lines.
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 128; ++x) {
+            if (!GetPixel(x, y) || y == 4) continue;
+            EXPECT_TRUE(y < 8 && x >= 24 && x < 104) << "x " << x << " y " << y;
+        }
+    EXPECT_EQ(LitIn(0, 4, 18, 4), 19);
+    EXPECT_EQ(LitIn(110, 4, 127, 4), 18);
+}
+
+TEST_F(WidgetsTest, ScrolledCursorRowIsTheInvertedBarAtTheBottom)
+{
+    Cursor = 9;
+    u8 rows[1024];
+    u8 expected[1024];
+    // Items 2..9 as the list screen draws them: item 2 lands on the title line.
+    Capture(rows, [] {
+        static const char *const labels[] = {"I2: ", "I3: ", "I4: ", "I5: ", "I6: ", "I7: ", "I8: ", "I9: "};
+        for (int item = 2; item <= 9; ++item) DrawMenuRow(0, static_cast<s8>(item - 3), labels[item - 2], "ON");
+    });
+    Capture(expected, [] {
+        static const char *const lines[] = {"I3: ON", "I4: ON", "I5: ON", "I6: ON", "I7: ON", "I8: ON"};
+        for (int r = 0; r < 6; ++r) DrawText(0, static_cast<u8>(8 + 8 * r), lines[r], 0, 0);
+        DrawText(0, 56, "I9: ON", 0, 1);
+    });
+    EXPECT_EQ(std::memcmp(rows, expected, 1024), 0);
+}
+
 TEST_F(WidgetsTest, RowTextIsSkippedOnTheTitleLine)
 {
     DrawRowText(0, 0, "X", 1);
