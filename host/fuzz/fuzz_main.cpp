@@ -43,6 +43,7 @@ struct SharedBlock {
     u64 ScriptLength;
     u32 ScriptTruncated;
     u32 MaxDepth;
+    u64 ScreensReached;  // bit i: ScreenRegistry[i] ran
     char Message[512];
     char Warnings[4096];
     char Script[1];  // ScriptCapacity bytes
@@ -102,7 +103,7 @@ void Emit(const char *line)
 
 void DoKey()
 {
-    static const u8 weights[] = {1, 1, 1, 2, 2, 3, 3, 4, 5, 5};  // centre and knob most often
+    static const u8 weights[] = {1, 1, 1, 1, 2, 2, 3, 3, 4, 5, 5};  // the centre button most often
     const u8 key = weights[Rng.Below(sizeof weights)];
     char line[32];
     std::snprintf(line, sizeof line, "key %s", KeyNames[key]);
@@ -193,15 +194,15 @@ void DoOff()
 void DoEvent(bool running)
 {
     if (PendingOns > 0) return DoOn();
-    const u32 r = Rng.Below(1000);
-    if (!running && r < 600) return DoOn();
-    if (r < 600) return DoKey();
-    if (r < 780) return DoSlider();
-    if (r < 880) return DoTicks(true);
-    if (r < 940) return DoTicks(false);
-    if (r < 970) return DoCheck();
-    if (r < 990) return DoClock();
-    if (r < 995) return DoOn();
+    const u32 r = Rng.Below(10000);
+    if (!running && r < 6000) return DoOn();
+    if (r < 6500) return DoKey();
+    if (r < 8200) return DoSlider();
+    if (r < 9000) return DoTicks(true);
+    if (r < 9400) return DoTicks(false);
+    if (r < 9700) return DoCheck();
+    if (r < 9970) return DoClock();
+    if (r < 9985) return DoOn();
     return DoOff();
 }
 
@@ -231,7 +232,10 @@ public:
         Progress();
         if (RunDepth > Shared->MaxDepth) Shared->MaxDepth = RunDepth;
         char message[400];
-        if (CycleRan) ++Shared->Cycles;
+        if (CycleRan) {
+            ++Shared->Cycles;
+            NoteScreen();
+        }
         if (!CheckInvariants(CycleRan, message, sizeof message)) FailInvariant(message);
         CycleRan = false;
         if (Shared->Events >= EventBudget) {
@@ -268,6 +272,11 @@ public:
     void AppendCommLine(const char *) override { CycleRan = true; }
 
 private:
+    static void NoteScreen()
+    {
+        for (u8 i = 0; i < ScreenRegistryCount && i < 64; ++i)
+            if (ScreenRegistry[i].Screen == CurrentScreen) Shared->ScreensReached |= 1ull << i;
+    }
     static void CheckGuards()
     {
         for (u32 y = 0; y < ImageHeight; ++y) {
@@ -439,6 +448,7 @@ int main(int argc, char **argv)
 
     u64 totalEvents = 0, totalCycles = 0, failures = 0;
     u32 deepest = 0;
+    u64 reached = 0;
     std::string warnings;
     const std::time_t started = std::time(nullptr);
     std::time_t lastReport = started;
@@ -459,6 +469,7 @@ int main(int argc, char **argv)
         totalEvents += Shared->Events;
         totalCycles += Shared->Cycles;
         if (Shared->MaxDepth > deepest) deepest = Shared->MaxDepth;
+        reached |= Shared->ScreensReached;
         const bool passed = Shared->Verdict == VerdictPassed && WIFEXITED(status) && WEXITSTATUS(status) == 0;
         if (passed) {
             if (warnings.empty()) warnings = Shared->Warnings;
@@ -493,6 +504,14 @@ int main(int argc, char **argv)
     if (!warnings.empty()) {
         std::printf("warnings (not faults):\n%s", warnings.c_str());
     }
+    std::string missed;
+    unsigned reachedCount = 0;
+    for (u8 i = 0; i < ScreenRegistryCount && i < 64; ++i) {
+        if ((reached >> i) & 1) ++reachedCount;
+        else missed += std::string(" ") + ScreenRegistry[i].Name;
+    }
+    std::printf("screens reached: %u of %u%s%s\n", reachedCount, static_cast<unsigned>(ScreenRegistryCount),
+                missed.empty() ? "" : "; not reached:", missed.c_str());
     std::printf("seeds %llu..%llu: %llu events, %llu cycles, deepest nesting %u, %llu failing, %lld s\n",
                 static_cast<unsigned long long>(options.FirstSeed),
                 static_cast<unsigned long long>(options.FirstSeed + options.Seeds - 1),

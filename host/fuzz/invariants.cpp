@@ -20,8 +20,10 @@ struct RangeRule {
     const char *Name;  ///< state name, "Name[i]" for one element of an array
     long long Low;
     long long High;
-    u8 Even;           ///< 1: only even values
+    u8 Flags;          ///< OnlyEven, OrZero
 };
+constexpr u8 OnlyEven = 1;  ///< only even values
+constexpr u8 OrZero = 2;    ///< 0 as well (not loaded yet)
 
 template <size_t N, size_t W>
 constexpr long long LastIndex(const char (&)[N][W]) { return static_cast<long long>(N) - 1; }
@@ -59,7 +61,7 @@ const RangeRule EnumRules[] = {
 
 // Numeric settings and counters: the bounds their screens and counters keep them in.
 const RangeRule NumberRules[] = {
-    {"Contrast", 0, 62, 1},
+    {"Contrast", 0, 62, OnlyEven},
     {"Qnh", 940251, 1080249, 0},  // the knob never takes it to the open range's ends
     {"HobbsRpm", 100, 9500, 0},
     {"RpmLowAlarm", 100, 20000, 0},
@@ -98,7 +100,7 @@ const RangeRule NumberRules[] = {
     {"EditDigits[3]", 0, 9, 0},
     {"EditDigits[4]", 0, 9, 0},
     {"EditDigits[5]", 0, 9, 0},
-    {"EditYear", 1900, 2155, 0},
+    {"EditYear", 1900, 2155, OrZero},  // 0 until SET DATE&TIME first loads it
     {"EditMonth", 0, 12, 0},
     {"EditDay", 0, 31, 0},
     {"EditHour", 0, 23, 0},
@@ -355,9 +357,10 @@ bool CheckInvariants(bool cycleRan, char *message, unsigned size)
     Resolve();
     for (const ResolvedRule &r : Resolved) {
         const long long value = ReadStateNumber(r.Ref);
-        if (value < r.Rule->Low || value > r.Rule->High || (r.Rule->Even && value % 2 != 0)) {
+        if ((r.Rule->Flags & OrZero) != 0 && value == 0) continue;
+        if (value < r.Rule->Low || value > r.Rule->High || ((r.Rule->Flags & OnlyEven) != 0 && value % 2 != 0)) {
             std::snprintf(message, size, "%s = %lld outside %lld..%lld%s", r.Rule->Name, value, r.Rule->Low,
-                          r.Rule->High, r.Rule->Even ? " (even)" : "");
+                          r.Rule->High, (r.Rule->Flags & OnlyEven) != 0 ? " (even)" : "");
             return false;
         }
     }
