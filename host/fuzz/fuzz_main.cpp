@@ -25,6 +25,7 @@
 #include "../../screens/navigation.h"
 #include "../main_loop.h"
 #include "../panel_actions.h"
+#include "../state_lookup.h"
 #include "invariants.h"
 
 namespace {
@@ -46,6 +47,7 @@ struct SharedBlock {
     u64 ScreensReached;  // bit i: ScreenRegistry[i] ran
     char Message[512];
     char Warnings[4096];
+    char Probes[1024];  // the probe lines' output at the end of a passing seed
     char Script[1];  // ScriptCapacity bytes
 };
 
@@ -101,10 +103,20 @@ void Emit(const char *line)
     Progress();
 }
 
+u8 RepeatKey = 0;      // a key held at for a while: the knob turned on and on
+u32 RepeatsLeft = 0;
+
 void DoKey()
 {
     static const u8 weights[] = {1, 1, 1, 1, 2, 2, 3, 3, 4, 5, 5};  // the centre button most often
-    const u8 key = weights[Rng.Below(sizeof weights)];
+    u8 key = weights[Rng.Below(sizeof weights)];
+    if (RepeatsLeft > 0) {
+        --RepeatsLeft;
+        key = RepeatKey;
+    } else if (Rng.Below(20) == 0) {
+        RepeatKey = key;
+        RepeatsLeft = Rng.Between(2, 40);
+    }
     char line[32];
     std::snprintf(line, sizeof line, "key %s", KeyNames[key]);
     Emit(line);
@@ -237,6 +249,11 @@ public:
             NoteScreen();
         }
         if (!CheckInvariants(CycleRan, message, sizeof message)) FailInvariant(message);
+        // The two bytes after the frame buffer: a drawing that ran past the image would show here.
+        if (CycleRan && KeyStep != (KeyFast ? 10 : 1)) {
+            std::snprintf(message, sizeof message, "KeyStep %u changed by the screen (KeyFast %d)", KeyStep, KeyFast);
+            FailInvariant(message);
+        }
         CycleRan = false;
         if (Shared->Events >= EventBudget) {
             // Winding down: "OFF" at every pump until every run has ended.
@@ -328,6 +345,24 @@ void StartWatchdog()
     setitimer(ITIMER_REAL, &timer, nullptr);
 }
 
+// Variables the script prints at its end: the state the fault is about, and enough of the
+// rest to show that the script replays the run exactly.
+const char *const Probes[] = {"CurrentScreen", "Cursor", "EditMode", "KeySlot", "RunDepth", "Qnh",
+                              "AsiUnit", "AsiHighAlarm", "TankSize", "FuelAlarmLevel", "Contrast",
+                              "HobbsHours", "RealTimeClock.Year", "StopwatchTicks"};
+
+void RecordProbes()
+{
+    std::string all;
+    for (const char *name : Probes) {
+        StateRef ref;
+        char value[64] = "?";
+        if (FindState(name, ref)) FormatState(ref, value, sizeof value);
+        all += std::string(name) + "=" + value + "\n";
+    }
+    std::snprintf(Shared->Probes, sizeof Shared->Probes, "%s", all.c_str());
+}
+
 void RecordWarnings()
 {
     std::string all;
@@ -347,6 +382,7 @@ void RecordWarnings()
     DoClock();  // the host clock is frozen first, so that a run never depends on the real time
     while (Shared->Events < EventBudget) DoEvent(RunDepth > 0);
     RecordWarnings();
+    RecordProbes();
     Shared->Verdict = VerdictPassed;
     std::_Exit(0);
 }
@@ -361,6 +397,7 @@ struct Options {
     u64 Events = 20000;
     bool Long = false;
     const char *ScriptFile = nullptr;
+    const char *ExpectFile = nullptr;
 };
 
 bool ParseCount(const char *text, u64 low, u64 high, u64 &value)
@@ -381,7 +418,9 @@ int Usage(const char *problem)
                  "  --seeds COUNT  number of seeds from the first (default 1; --long: 1000)\n"
                  "  --events N     events per seed (default 20000; --long: 200000)\n"
                  "  --long         the long run: many seeds of many events, progress every 10 s\n"
-                 "  --script FILE  also write the script of the first failing seed to FILE\n");
+                 "  --script FILE  also write the script of the first failing seed to FILE (of the\n"
+                 "                 last seed when none fails)\n"
+                 "  --expect FILE  with --script and no failure: what the script's probes must print\n");
     return 2;
 }
 
@@ -402,8 +441,23 @@ void WriteScript(std::FILE *out, u64 seed)
     std::fprintf(out, "# vantro2-fuzz seed %llu: %s\n", static_cast<unsigned long long>(seed), Shared->Message);
     std::fwrite(Shared->Script, 1, Shared->ScriptLength, out);
     if (Shared->ScriptTruncated) std::fprintf(out, "# (script truncated: too many events to keep)\n");
-    // What the fault is about, as the scenario's expected output.
-    std::fprintf(out, "get CurrentScreen\nget Cursor\nget EditMode\nget KeySlot\n");
+    for (const char *name : Probes) std::fprintf(out, "get %s\n", name);
+}
+
+// Writes the script (or, with `probes`, the probes' output) into a file; true if done or
+// no file was asked for.
+bool WriteFile(const char *name, u64 seed, bool probes)
+{
+    if (name == nullptr) return true;
+    std::FILE *out = std::fopen(name, "w");
+    if (out == nullptr) {
+        std::fprintf(stderr, "vantro2-fuzz: cannot write %s\n", name);
+        return false;
+    }
+    if (probes) std::fputs(Shared->Probes, out);
+    else WriteScript(out, seed);
+    std::fclose(out);
+    return true;
 }
 
 } // namespace
@@ -427,6 +481,8 @@ int main(int argc, char **argv)
             eventsGiven = true;
         } else if (std::strcmp(arg, "--script") == 0 && hasValue) {
             options.ScriptFile = argv[++i];
+        } else if (std::strcmp(arg, "--expect") == 0 && hasValue) {
+            options.ExpectFile = argv[++i];
         } else {
             return Usage("unknown or incomplete option");
         }
@@ -473,6 +529,9 @@ int main(int argc, char **argv)
         const bool passed = Shared->Verdict == VerdictPassed && WIFEXITED(status) && WEXITSTATUS(status) == 0;
         if (passed) {
             if (warnings.empty()) warnings = Shared->Warnings;
+            const bool lastWithoutFailure = failures == 0 && n + 1 == options.Seeds;
+            if (lastWithoutFailure && (!WriteFile(options.ScriptFile, seed, false) || !WriteFile(options.ExpectFile, seed, true)))
+                return 2;
         } else {
             ++failures;
             std::printf("seed %llu: %s after %llu events: %s\n", static_cast<unsigned long long>(seed),
@@ -482,14 +541,7 @@ int main(int argc, char **argv)
                             static_cast<unsigned long long>(seed), static_cast<unsigned long long>(options.Events));
                 WriteScript(stdout, seed);
                 std::printf("---- end of script ----\n");
-                if (options.ScriptFile != nullptr) {
-                    if (std::FILE *out = std::fopen(options.ScriptFile, "w")) {
-                        WriteScript(out, seed);
-                        std::fclose(out);
-                    } else {
-                        std::fprintf(stderr, "vantro2-fuzz: cannot write %s\n", options.ScriptFile);
-                    }
-                }
+                if (!WriteFile(options.ScriptFile, seed, false)) return 2;
             }
         }
         const std::time_t now = std::time(nullptr);

@@ -21,8 +21,9 @@ int main(int argc, char **argv)
         block[Index] = 1;  // one past the end
         std::free(block);
     } else if (std::strcmp(what, "stack") == 0) {
-        char buffer[16];
-        buffer[Index] = 1;
+        char buffer[16] = {};
+        char *volatile through = buffer;  // past the bounds check of the array type: a raw overflow
+        through[Index] = 1;
         std::printf("%d\n", buffer[0]);
     } else if (std::strcmp(what, "leak") == 0) {
         Kept = std::malloc(64);
