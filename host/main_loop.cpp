@@ -139,7 +139,12 @@ void InstrumentMainLoop()
     StopRequest = 0;
     CurrentScreen = MainPageScreen;
     CalibrateMode = 1;
+    // The whole navigation state starts at 0: a run stopped while a value was being edited
+    // must not leave the next one in edit mode.
     Cursor = 0;
+    EditMode = 0;
+    ListTop = 0;
+    ReturnScreen = nullptr;
     while (StopRequest == 0 && !Shutdown) RunCycle();
     --RunDepth;
 }
