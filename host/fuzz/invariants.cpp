@@ -258,45 +258,46 @@ struct CursorRule {
     const char *Screen;
     int Largest;             ///< fixed bound, or FromReturnScreen
     int (*Dynamic)();        ///< bound that follows the settings, or nullptr
+    u8 Edits;                ///< 1: a list with value rows, the only kind of screen in edit mode
 };
 
 const CursorRule CursorRules[] = {
-    {"MainPageScreen", 0, nullptr},
-    {"MainMenuScreen", 13, nullptr},  // 12 and 13 stay reachable after Calibrate is unticked
-    {"DoneMessageScreen", FromReturnScreen, nullptr},
-    {"MaxValuesScreen", 1, nullptr},
-    {"FlightLogScreen", 0, FlightLogLastRow},
-    {"LogEntryScreen", 29, nullptr},
-    {"LogInFlightScreen", FromReturnScreen, nullptr},
-    {"EraseLogScreen", 2, nullptr},
-    {"HobbsMeterScreen", 5, nullptr},
-    {"SetHobbsTimeScreen", 5, nullptr},
-    {"SetMaintTimeScreen", 2, nullptr},
-    {"EnterHobbsCodeScreen", 3, nullptr},
-    {"EnterCurrentCodeScreen", 3, nullptr},
-    {"EnterNewCodeScreen", 3, nullptr},
-    {"ConfirmNewCodeScreen", 3, nullptr},
-    {"IncorrectCodeScreen", FromReturnScreen, nullptr},
-    {"CodeChangedScreen", FromReturnScreen, nullptr},
-    {"DisplaySetupScreen", 4, nullptr},
-    {"ContrastScreen", 0, nullptr},
-    {"DateTimeScreen", 5, nullptr},
-    {"AltSetupScreen", 2, nullptr},
-    {"VsiSetupScreen", 3, nullptr},
-    {"ZeroVsiScreen", 1, nullptr},
-    {"AsiSetupScreen", 8, nullptr},
-    {"ZeroAsiScreen", 1, nullptr},
-    {"VoltsSetupScreen", 4, nullptr},
-    {"RpmSetupScreen", 0, RpmSetupLastRow},
-    {"FuelSetupScreen", 0, FuelSetupLastRow},
-    {"TankCalScreen", 7, nullptr},
-    {"SlopeErrorScreen", 0, nullptr},  // DONE was pressed on row 0
-    {"FuelTotalScreen", 1, nullptr},
-    {"StartingLevelScreen", 0, nullptr},
-    {"AdcValuesScreen", 0, nullptr},
-    {"CalibrateScreen", 4, nullptr},
-    {"FlightStartStopScreen", 0, nullptr},
-    {"ResetAirDistanceScreen", 0, nullptr},
+    {"MainPageScreen", 0, nullptr, 0},
+    {"MainMenuScreen", 13, nullptr, 0},  // 12 and 13 stay reachable after Calibrate is unticked
+    {"DoneMessageScreen", FromReturnScreen, nullptr, 0},
+    {"MaxValuesScreen", 1, nullptr, 0},
+    {"FlightLogScreen", 0, FlightLogLastRow, 1},
+    {"LogEntryScreen", 29, nullptr, 0},
+    {"LogInFlightScreen", FromReturnScreen, nullptr, 0},
+    {"EraseLogScreen", 2, nullptr, 0},
+    {"HobbsMeterScreen", 5, nullptr, 1},
+    {"SetHobbsTimeScreen", 5, nullptr, 0},
+    {"SetMaintTimeScreen", 2, nullptr, 0},
+    {"EnterHobbsCodeScreen", 3, nullptr, 0},
+    {"EnterCurrentCodeScreen", 3, nullptr, 0},
+    {"EnterNewCodeScreen", 3, nullptr, 0},
+    {"ConfirmNewCodeScreen", 3, nullptr, 0},
+    {"IncorrectCodeScreen", FromReturnScreen, nullptr, 0},
+    {"CodeChangedScreen", FromReturnScreen, nullptr, 0},
+    {"DisplaySetupScreen", 4, nullptr, 1},
+    {"ContrastScreen", 0, nullptr, 0},
+    {"DateTimeScreen", 5, nullptr, 0},
+    {"AltSetupScreen", 2, nullptr, 1},
+    {"VsiSetupScreen", 3, nullptr, 1},
+    {"ZeroVsiScreen", 1, nullptr, 0},
+    {"AsiSetupScreen", 8, nullptr, 1},
+    {"ZeroAsiScreen", 1, nullptr, 0},
+    {"VoltsSetupScreen", 4, nullptr, 1},
+    {"RpmSetupScreen", 0, RpmSetupLastRow, 1},
+    {"FuelSetupScreen", 0, FuelSetupLastRow, 1},
+    {"TankCalScreen", 7, nullptr, 1},
+    {"SlopeErrorScreen", 0, nullptr, 0},  // DONE was pressed on row 0
+    {"FuelTotalScreen", 1, nullptr, 0},
+    {"StartingLevelScreen", 0, nullptr, 0},
+    {"AdcValuesScreen", 0, nullptr, 0},
+    {"CalibrateScreen", 4, nullptr, 1},
+    {"FlightStartStopScreen", 0, nullptr, 0},
+    {"ResetAirDistanceScreen", 0, nullptr, 0},
 };
 
 const CursorRule *CursorRuleOf(const char *name)
@@ -334,6 +335,14 @@ bool CheckCursor(char *message, unsigned size)
     if (rule == nullptr) {
         NoteUnknownScreen(name);
         return true;
+    }
+    if (EditMode != 0 && rule->Edits == 0) {
+        std::snprintf(message, size, "EditMode 1 on %s, which has no value to edit", name);
+        return false;
+    }
+    if (EditMode != 0 && Cursor == 0) {
+        std::snprintf(message, size, "EditMode 1 on the \"*** DONE ***\" row of %s", name);
+        return false;
     }
     const int largest = BoundOf(rule, 0);
     if (largest < 0) return true;

@@ -139,6 +139,20 @@ TEST_F(Invariants, CursorStaysOnTheRowsOfTheCurrentScreen)
     EXPECT_FALSE(Check());
 }
 
+TEST_F(Invariants, EditModeOnlyOnAValueRowOfAList)
+{
+    CurrentScreen = VsiSetupScreen;
+    Cursor = 3;
+    EditMode = 1;
+    EXPECT_TRUE(Check()) << Text();
+    Cursor = 0;
+    EXPECT_FALSE(Check());
+    CurrentScreen = MainMenuScreen;
+    Cursor = 3;
+    EXPECT_FALSE(Check());
+    EXPECT_NE(Text().find("EditMode"), std::string::npos) << Text();
+}
+
 TEST_F(Invariants, AKeyLeftAfterAScreenRanIsAFaultButNotDuringTheSplash)
 {
     KeySlot = KeyCentre;
