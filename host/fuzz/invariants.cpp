@@ -128,6 +128,9 @@ const RangeRule NumberRules[] = {
     {"AlarmFlags", 0, 15, 0},
     {"AlarmAcknowledged", 0, 15, 0},
     {"RunDepth", 0, MaxRunDepth, 0},
+    {"BlinkDivider", 0, 10, 0},
+    {"SlowDivider", 0, 19, 0},
+    {"FuelTickDivider", 0, 3, 0},
 };
 
 struct ResolvedRule {
@@ -170,6 +173,15 @@ bool Read(const char *name, long long &value)
 // Rules that depend on other settings or on what happened before
 // ---------------------------------------------------------------------------------------
 
+// A screen that can only be left after it has put things right (ASI SETUP clamping the
+// airspeed settings, TANK CAL validating the table) is also left when its run is switched off
+// while an outer run, started before it, was still in its splash: that run then cycles on with
+// whatever the inner run left. Such a leftover stands until it is put right or the next power-on.
+u8 LastRunDepth = 0;
+ScreenFn LastScreen = nullptr;
+bool AsiLeftByStop = false;
+bool TankLeftByStop = false;
+
 // Airspeed settings stay inside the range of the current unit. Right after the unit changes
 // they keep their numbers until ASI SETUP's next cycle pulls them into the new range, so
 // until then they only have to lie inside the widest range of all units.
@@ -199,9 +211,12 @@ bool CheckAirspeedSettings(char *message, unsigned size)
     }
     if (inRange) {
         AsiClampPending = false;
+        AsiLeftByStop = false;
         return true;
     }
     if (AsiClampPending && CurrentScreen == AsiSetupScreen) return true;  // clamped next cycle
+    if (AsiClampPending && RunDepth < LastRunDepth && LastScreen == AsiSetupScreen) AsiLeftByStop = true;
+    if (AsiLeftByStop) return true;
     if (AsiClampPending && CurrentScreen != AsiSetupScreen) {
         // The unit changes only on ASI SETUP, and that screen cannot be left before a cycle
         // of it has clamped the values.
@@ -230,6 +245,23 @@ bool CheckAlarmWords(char *message, unsigned size)
     if ((AlarmAcknowledged & ~AlarmFlags) != 0)
         return Fail(message, size, "AlarmAcknowledged %lld holds a bit that AlarmFlags %lld does not", AlarmAcknowledged,
                     AlarmFlags);
+    return true;
+}
+
+// The tank calibration table rises or falls strictly whenever TANK CAL is not on the display:
+// the screen can only be left through a valid table, and power-on loads a valid one.
+bool CheckTankTable(char *message, unsigned size)
+{
+    if (CurrentScreen == TankCalScreen || CurrentScreen == SlopeErrorScreen) return true;
+    const bool rising = TankCal[0] <= TankCal[5];
+    for (int i = 0; i < 5; ++i) {
+        if (rising ? TankCal[i] < TankCal[i + 1] : TankCal[i] > TankCal[i + 1]) continue;
+        if (TankLeftByStop) return true;
+        std::snprintf(message, size, "tank table %d %d %d %d %d %d not monotonic outside TANK CAL", TankCal[0],
+                      TankCal[1], TankCal[2], TankCal[3], TankCal[4], TankCal[5]);
+        return false;
+    }
+    TankLeftByStop = false;
     return true;
 }
 
@@ -353,17 +385,37 @@ bool CheckCursor(char *message, unsigned size)
 
 } // namespace
 
+namespace {
+bool CheckAll(bool cycleRan, char *message, unsigned size);
+} // namespace
+
 void ResetInvariantTracking()
 {
     LastAsiUnit = AsiUnit;
     AsiClampPending = false;
     LastFuelAlarmLevel = -1;
     LastStartingLevel = -1;
+    LastRunDepth = RunDepth;
+    LastScreen = CurrentScreen;
+    AsiLeftByStop = false;
+    TankLeftByStop = false;
 }
 
 bool CheckInvariants(bool cycleRan, char *message, unsigned size)
 {
     Resolve();
+    const bool ok = CheckAll(cycleRan, message, size);
+    LastRunDepth = RunDepth;
+    LastScreen = CurrentScreen;
+    return ok;
+}
+
+namespace {
+
+bool CheckAll(bool cycleRan, char *message, unsigned size)
+{
+    if (RunDepth < LastRunDepth && (LastScreen == TankCalScreen || LastScreen == SlopeErrorScreen))
+        TankLeftByStop = true;
     for (const ResolvedRule &r : Resolved) {
         const long long value = ReadStateNumber(r.Ref);
         if ((r.Rule->Flags & OrZero) != 0 && value == 0) continue;
@@ -379,12 +431,16 @@ bool CheckInvariants(bool cycleRan, char *message, unsigned size)
     if (!CheckBelowTank("StartingLevel", TankSize > 1 ? TankSize : 1, LastStartingLevel, message, size)) return false;
     if (!CheckAlarmWords(message, size)) return false;
     if (!cycleRan) return true;
+    if (CurrentScreen == nullptr) return Fail(message, size, "no current screen after a cycle", 0);
+    if (!CheckTankTable(message, size)) return false;
     // After a screen has run: its key is consumed and the cursor is on one of its rows.
     // KeyStep is set by every cycle before its screen (0 until the first one).
     if (KeyStep != 1 && KeyStep != 10) return Fail(message, size, "KeyStep = %lld, neither 1 nor 10", KeyStep);
     if (KeySlot != 0) return Fail(message, size, "KeySlot %lld left unconsumed by the screen", KeySlot);
     return CheckCursor(message, size);
 }
+
+} // namespace
 
 std::vector<std::string> InvariantWarnings()
 {

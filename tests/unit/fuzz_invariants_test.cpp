@@ -30,6 +30,7 @@ protected:
         AlarmFlags = 0;
         AlarmAcknowledged = 0;
         CalibrateMode = 0;
+        RunDepth = 0;
         ResetInvariantTracking();
     }
     bool Check(bool cycleRan = true)
@@ -137,6 +138,42 @@ TEST_F(Invariants, CursorStaysOnTheRowsOfTheCurrentScreen)
     EXPECT_TRUE(Check()) << Text();
     Cursor = 3;
     EXPECT_FALSE(Check());
+}
+
+TEST_F(Invariants, TankTableIsMonotonicOutsideTankCal)
+{
+    TankCal[4] = TankCal[5];  // equal neighbours
+    CurrentScreen = TankCalScreen;
+    EXPECT_TRUE(Check()) << Text();
+    CurrentScreen = SlopeErrorScreen;
+    EXPECT_TRUE(Check()) << Text();
+    CurrentScreen = FuelSetupScreen;
+    Cursor = 7;
+    EXPECT_FALSE(Check());
+    EXPECT_NE(Text().find("tank table"), std::string::npos) << Text();
+    const s32 rising[6] = {100, 200, 300, 400, 500, 600};
+    for (int i = 0; i < 6; ++i) TankCal[i] = rising[i];
+    EXPECT_TRUE(Check()) << Text();
+}
+
+// "ON" twice during the splash, then "OFF" on TANK CAL: the outer run cycles on with the
+// table the inner run left, until it is made valid or the next power-on loads the defaults.
+TEST_F(Invariants, AnInvalidTableMayOutliveARunStoppedOnTankCal)
+{
+    RunDepth = 2;
+    CurrentScreen = TankCalScreen;
+    TankCal[4] = TankCal[5];
+    EXPECT_TRUE(Check()) << Text();
+    RunDepth = 1;
+    CurrentScreen = MainPageScreen;
+    Cursor = 0;
+    EXPECT_TRUE(Check(false)) << Text();
+    EXPECT_TRUE(Check()) << Text();
+    TankCal[4] = 356;  // valid again: from now on it must stay valid
+    EXPECT_TRUE(Check()) << Text();
+    TankCal[4] = TankCal[5];
+    EXPECT_FALSE(Check());
+    RunDepth = 0;
 }
 
 TEST_F(Invariants, EditModeOnlyOnAValueRowOfAList)
