@@ -97,7 +97,7 @@ void PrintDisplay()
 
 } // namespace
 
-ScriptPanel::ScriptPanel(std::FILE *input) : Input(input)
+ScriptPanel::ScriptPanel(std::FILE *input, const char *fileName) : Input(input), FileName(fileName)
 {
     for (const SliderInfo &slider : Sliders) {
         std::snprintf(Labels[slider.NameLabel], sizeof Labels[0], "%s", slider.Title);
@@ -148,6 +148,12 @@ void ScriptPanel::ExecuteLines(bool insidePump)
         const size_t length = std::strlen(line);
         if (length == sizeof line - 1 && line[length - 1] != '\n') Fail("line too long");
         if (ExecuteLine(line, insidePump)) return;
+    }
+    // A script that cannot be read (a folder, a failing disk) is not an empty script.
+    if (std::ferror(Input)) {
+        char message[MaxLine];
+        std::snprintf(message, sizeof message, "cannot read %s: %s", FileName, std::strerror(errno));
+        Fail(message);
     }
     Finish();
 }
