@@ -276,14 +276,16 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
     } else if (std::strcmp(command, "get") == 0) {
         needArgs(1, 1);
         StateRef ref;
-        if (!FindState(words.Item[1], ref)) Fail("unknown variable");
+        char problem[160];
+        if (const char *error = LookUpState(words.Item[1], ref, problem, sizeof problem)) Fail(error);
         char value[64];
         FormatState(ref, value, sizeof value);
         std::printf("%s=%s\n", words.Item[1], value);
     } else if (std::strcmp(command, "set") == 0) {
         needArgs(2, 2);
         StateRef ref;
-        if (!FindState(words.Item[1], ref)) Fail("unknown variable");
+        char problem[160];
+        if (const char *error = LookUpState(words.Item[1], ref, problem, sizeof problem)) Fail(error);
         if (!StoreState(ref, words.Item[2])) Fail("value out of range for the variable");
     } else if (std::strcmp(command, "lcd") == 0) {
         needArgs(0, 0);
