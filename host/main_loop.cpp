@@ -91,6 +91,8 @@ void UpdateAlarmLamp()
 void RunCycle()
 {
     RunMeasurements();
+    // The text ends at the buffer's last byte at the latest, whatever was written into it.
+    CommBuffer[sizeof CommBuffer - 1] = 0;
     Panel->AppendCommLine(CommBuffer);
     CalibrateMode = Panel->CalibrateChecked() ? 1 : 0;
     if (Backlight == 1) BacklightOn();
