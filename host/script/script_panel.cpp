@@ -286,7 +286,8 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
         StateRef ref;
         char problem[160];
         if (const char *error = LookUpState(words.Item[1], ref, problem, sizeof problem)) Fail(error);
-        if (!StoreState(ref, words.Item[2])) Fail("value out of range for the variable");
+        if (!StoreState(ref, words.Item[2]))
+            Fail(ref.Type == StateType::Screen ? "unknown screen" : "value out of range for the variable");
     } else if (std::strcmp(command, "lcd") == 0) {
         needArgs(0, 0);
         PrintDisplay();
