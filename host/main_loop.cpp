@@ -91,6 +91,8 @@ void UpdateAlarmLamp()
 void RunCycle()
 {
     RunMeasurements();
+    // The text ends at the buffer's last byte at the latest, whatever was written into it.
+    CommBuffer[sizeof CommBuffer - 1] = 0;
     Panel->AppendCommLine(CommBuffer);
     CalibrateMode = Panel->CalibrateChecked() ? 1 : 0;
     if (Backlight == 1) BacklightOn();
@@ -194,5 +196,7 @@ static const StateVar HostLoopVars[] = {
     STATE_VAR(StopwatchTicks, U32),  STATE_VAR(GpsDataValid, U8),    STATE_VAR(RunDepth, U8),
     StateVar{"KeySlot", &LcdMemory.KeySlot, StateType::U8, 1},
     StateVar{"KeyStep", &LcdMemory.KeyStep, StateType::U8, 1},
+    // The communication text, one character code per element.
+    StateVar{"CommBuffer", CommBuffer, StateType::U8, sizeof CommBuffer},
 };
 const StateTable HostLoopState = STATE_TABLE(HostLoopVars);

@@ -51,38 +51,51 @@ Limits LimitsOf(StateType type)
 
 } // namespace
 
-bool FindState(const char *name, StateRef &out)
+const char *LookUpState(const char *name, StateRef &out, char *problem, unsigned size)
 {
     char base[64];
     const char *bracket = std::strchr(name, '[');
     long index = -1;
+    const size_t length = bracket != nullptr ? static_cast<size_t>(bracket - name) : std::strlen(name);
+    if (length == 0 || length >= sizeof base) return "unknown variable";
+    std::memcpy(base, name, length);
+    base[length] = 0;
     if (bracket != nullptr) {
-        const size_t length = static_cast<size_t>(bracket - name);
-        if (length == 0 || length >= sizeof base) return false;
-        std::memcpy(base, name, length);
-        base[length] = 0;
         char *end = nullptr;
         errno = 0;
         index = std::strtol(bracket + 1, &end, 10);
-        if (errno != 0 || end == bracket + 1 || *end != ']' || end[1] != 0 || index < 0) return false;
-    } else {
-        if (std::strlen(name) >= sizeof base) return false;
-        std::strcpy(base, name);
+        if (errno != 0 || end == bracket + 1 || *end != ']' || end[1] != 0 || index < 0) {
+            std::snprintf(problem, size, "bad index in %s (a number in [])", name);
+            return problem;
+        }
     }
     for (const StateTable *table : AllTables) {
         for (u16 i = 0; i < table->Count; ++i) {
             const StateVar &var = table->Vars[i];
             if (std::strcmp(var.Name, base) != 0) continue;
             const bool isArray = var.Count > 1;
-            if (isArray != (index >= 0)) return false;
-            if (isArray && index >= var.Count) return false;
+            if (isArray && (index < 0 || index >= var.Count)) {
+                std::snprintf(problem, size, "%s is a list: name one element, %s[0]..%s[%u]", base, base, base,
+                              var.Count - 1u);
+                return problem;
+            }
+            if (!isArray && index >= 0) {
+                std::snprintf(problem, size, "%s is not a list", base);
+                return problem;
+            }
             const long element = isArray ? index : 0;
             out.Address = static_cast<u8 *>(var.Address) + element * ElementSize(var.Type);
             out.Type = var.Type;
-            return true;
+            return nullptr;
         }
     }
-    return false;
+    return "unknown variable";
+}
+
+bool FindState(const char *name, StateRef &out)
+{
+    char problem[8];
+    return LookUpState(name, out, problem, sizeof problem) == nullptr;
 }
 
 long long ReadStateNumber(const StateRef &ref)

@@ -174,8 +174,9 @@ void UpdateRpm()
     Rpm = RpmAverage;
     if (Rpm > CurrentFlight.MaxRpm) CurrentFlight.MaxRpm = Rpm;
     if (Rpm > MaxRpm) MaxRpm = Rpm;
-    const s32 rpm = static_cast<s32>(Rpm);
-    SetAlarm(AlarmRpm, (RpmLowAlarmOn == 1 && rpm < RpmLowAlarm) || (RpmHighAlarmOn == 1 && rpm > RpmHighAlarm));
+    // Unsigned comparisons, as for the Hobbs threshold and the main page's flashing.
+    SetAlarm(AlarmRpm, (RpmLowAlarmOn == 1 && Rpm < static_cast<u32>(RpmLowAlarm)) ||
+                           (RpmHighAlarmOn == 1 && Rpm > static_cast<u32>(RpmHighAlarm)));
 }
 
 void ComputeRpmScale()

@@ -600,17 +600,8 @@ constexpr IconArt HighIcons[IconsPerTable] = {
 /// True when every row of every icon is exactly 32 characters of '#' and '.'.
 constexpr bool IconArtIsWellFormed(const IconArt icons[IconsPerTable])
 {
-    for (int k = 0; k < IconsPerTable; ++k) {
-        for (int y = 0; y < IconSize; ++y) {
-            const char *row = icons[k][y];
-            int n = 0;
-            while (row[n] != 0) {
-                if (row[n] != '#' && row[n] != '.') return false;
-                ++n;
-            }
-            if (n != IconSize) return false;
-        }
-    }
+    for (int k = 0; k < IconsPerTable; ++k)
+        if (!ArtRowsAreWellFormed(icons[k], IconSize, IconSize)) return false;
     return true;
 }
 
@@ -627,29 +618,19 @@ constexpr u8 IconTableByte(const IconArt icons[IconsPerTable], int i)
     return ArtColumn(icons[icon], IconSize, column % IconSize, (page % 4) * 8);
 }
 
+constexpr u8 IconsLowByte(int i) { return IconTableByte(LowIcons, i); }
+constexpr u8 IconsHighByte(int i) { return IconTableByte(HighIcons, i); }
+
 } // namespace
 
-// One table's 1024 bytes, spelled out eight, then 64, then 512 at a time so that every entry
-// is a constant expression evaluated by the compiler.
-#define ICON_BYTES_8(set, i)                                                                   \
-    IconTableByte(set, (i) + 0), IconTableByte(set, (i) + 1), IconTableByte(set, (i) + 2),     \
-        IconTableByte(set, (i) + 3), IconTableByte(set, (i) + 4), IconTableByte(set, (i) + 5), \
-        IconTableByte(set, (i) + 6), IconTableByte(set, (i) + 7)
-#define ICON_BYTES_64(set, i)                                                                  \
-    ICON_BYTES_8(set, (i) + 0), ICON_BYTES_8(set, (i) + 8), ICON_BYTES_8(set, (i) + 16),       \
-        ICON_BYTES_8(set, (i) + 24), ICON_BYTES_8(set, (i) + 32), ICON_BYTES_8(set, (i) + 40), \
-        ICON_BYTES_8(set, (i) + 48), ICON_BYTES_8(set, (i) + 56)
-#define ICON_BYTES_512(set, i)                                                                     \
-    ICON_BYTES_64(set, (i) + 0), ICON_BYTES_64(set, (i) + 64), ICON_BYTES_64(set, (i) + 128),      \
-        ICON_BYTES_64(set, (i) + 192), ICON_BYTES_64(set, (i) + 256), ICON_BYTES_64(set, (i) + 320), \
-        ICON_BYTES_64(set, (i) + 384), ICON_BYTES_64(set, (i) + 448)
-
-constexpr u8 IconsLow[TableBytes] = {ICON_BYTES_512(LowIcons, 0), ICON_BYTES_512(LowIcons, 512)};
-constexpr u8 IconsHigh[TableBytes] = {ICON_BYTES_512(HighIcons, 0), ICON_BYTES_512(HighIcons, 512)};
-
-#undef ICON_BYTES_512
-#undef ICON_BYTES_64
-#undef ICON_BYTES_8
+constexpr u8 IconsLow[TableBytes] = {
+    ART_BYTES_256(IconsLowByte, 0), ART_BYTES_256(IconsLowByte, 256),
+    ART_BYTES_256(IconsLowByte, 512), ART_BYTES_256(IconsLowByte, 768),
+};
+constexpr u8 IconsHigh[TableBytes] = {
+    ART_BYTES_256(IconsHighByte, 0), ART_BYTES_256(IconsHighByte, 256),
+    ART_BYTES_256(IconsHighByte, 512), ART_BYTES_256(IconsHighByte, 768),
+};
 
 // Spot checks of the packing: the log book's top edge (row 1, column 5) sits in page 0, bit 1;
 // the battery's top edge (row 8, column 1 of the last icon) sits in page 5, bit 0.

@@ -1798,22 +1798,7 @@ constexpr const char *LargeArt[LargeDrawnCodes * LargeSize] = {
     "........",
 };
 
-/// True when every row of the art is exactly LargeSize characters of '#' and '.'.
-constexpr bool LargeArtIsWellFormed()
-{
-    for (const char *row : LargeArt) {
-        if (row == nullptr) return false;
-        int n = 0;
-        while (row[n] != 0) {
-            if (row[n] != '#' && row[n] != '.') return false;
-            ++n;
-        }
-        if (n != LargeSize) return false;
-    }
-    return true;
-}
-
-static_assert(LargeArtIsWellFormed(), "every large-font row must be 8 characters of '#' and '.'");
+static_assert(ArtRowsAreWellFormed(LargeArt, sizeof LargeArt / sizeof LargeArt[0], LargeSize), "every large-font row must be 8 characters of '#' and '.'");
 
 /// Byte i of the table: column i % 8 of the character in cell i / 8 (code 32 + i / 8).
 constexpr u8 LargeFontByte(int i)
@@ -1825,29 +1810,11 @@ constexpr u8 LargeFontByte(int i)
 
 } // namespace
 
-// The table's 1792 bytes, spelled out eight, then 64, then 256 at a time so that every entry
-// is a constant expression evaluated by the compiler.
-#define LARGE_FONT_BYTES_8(i)                                                                \
-    LargeFontByte((i) + 0), LargeFontByte((i) + 1), LargeFontByte((i) + 2),                  \
-        LargeFontByte((i) + 3), LargeFontByte((i) + 4), LargeFontByte((i) + 5),              \
-        LargeFontByte((i) + 6), LargeFontByte((i) + 7)
-#define LARGE_FONT_BYTES_64(i)                                                               \
-    LARGE_FONT_BYTES_8((i) + 0), LARGE_FONT_BYTES_8((i) + 8), LARGE_FONT_BYTES_8((i) + 16),  \
-        LARGE_FONT_BYTES_8((i) + 24), LARGE_FONT_BYTES_8((i) + 32),                          \
-        LARGE_FONT_BYTES_8((i) + 40), LARGE_FONT_BYTES_8((i) + 48), LARGE_FONT_BYTES_8((i) + 56)
-#define LARGE_FONT_BYTES_256(i)                                                              \
-    LARGE_FONT_BYTES_64((i) + 0), LARGE_FONT_BYTES_64((i) + 64),                             \
-        LARGE_FONT_BYTES_64((i) + 128), LARGE_FONT_BYTES_64((i) + 192)
-
 constexpr u8 LargeFont[LargeTableBytes] = {
-    LARGE_FONT_BYTES_256(0),    LARGE_FONT_BYTES_256(256),  LARGE_FONT_BYTES_256(512),
-    LARGE_FONT_BYTES_256(768),  LARGE_FONT_BYTES_256(1024), LARGE_FONT_BYTES_256(1280),
-    LARGE_FONT_BYTES_256(1536),
+    ART_BYTES_256(LargeFontByte, 0),    ART_BYTES_256(LargeFontByte, 256),  ART_BYTES_256(LargeFontByte, 512),
+    ART_BYTES_256(LargeFontByte, 768),  ART_BYTES_256(LargeFontByte, 1024), ART_BYTES_256(LargeFontByte, 1280),
+    ART_BYTES_256(LargeFontByte, 1536),
 };
-
-#undef LARGE_FONT_BYTES_256
-#undef LARGE_FONT_BYTES_64
-#undef LARGE_FONT_BYTES_8
 
 namespace {
 

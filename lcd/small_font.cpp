@@ -884,22 +884,7 @@ constexpr const char *SmallArt[SmallDrawnCodes * SmallHeight] = {
     "##.##",
 };
 
-/// True when every row of the art is exactly SmallWidth characters of '#' and '.'.
-constexpr bool SmallArtIsWellFormed()
-{
-    for (const char *row : SmallArt) {
-        if (row == nullptr) return false;
-        int n = 0;
-        while (row[n] != 0) {
-            if (row[n] != '#' && row[n] != '.') return false;
-            ++n;
-        }
-        if (n != SmallWidth) return false;
-    }
-    return true;
-}
-
-static_assert(SmallArtIsWellFormed(), "every small-font row must be 5 characters of '#' and '.'");
+static_assert(ArtRowsAreWellFormed(SmallArt, sizeof SmallArt / sizeof SmallArt[0], SmallWidth), "every small-font row must be 5 characters of '#' and '.'");
 
 /// Byte i of the table: column i % 5 of character i / 5.
 constexpr u8 SmallFontByte(int i)
@@ -911,25 +896,12 @@ constexpr u8 SmallFontByte(int i)
 
 } // namespace
 
-// The table's 640 bytes, spelled out eight, then 64 at a time so that every entry is a
-// constant expression evaluated by the compiler.
-#define SMALL_FONT_BYTES_8(i)                                                                \
-    SmallFontByte((i) + 0), SmallFontByte((i) + 1), SmallFontByte((i) + 2),                  \
-        SmallFontByte((i) + 3), SmallFontByte((i) + 4), SmallFontByte((i) + 5),              \
-        SmallFontByte((i) + 6), SmallFontByte((i) + 7)
-#define SMALL_FONT_BYTES_64(i)                                                               \
-    SMALL_FONT_BYTES_8((i) + 0), SMALL_FONT_BYTES_8((i) + 8), SMALL_FONT_BYTES_8((i) + 16),  \
-        SMALL_FONT_BYTES_8((i) + 24), SMALL_FONT_BYTES_8((i) + 32),                          \
-        SMALL_FONT_BYTES_8((i) + 40), SMALL_FONT_BYTES_8((i) + 48), SMALL_FONT_BYTES_8((i) + 56)
-
 constexpr u8 SmallFont[SmallTableBytes] = {
-    SMALL_FONT_BYTES_64(0),   SMALL_FONT_BYTES_64(64),  SMALL_FONT_BYTES_64(128), SMALL_FONT_BYTES_64(192),
-    SMALL_FONT_BYTES_64(256), SMALL_FONT_BYTES_64(320), SMALL_FONT_BYTES_64(384), SMALL_FONT_BYTES_64(448),
-    SMALL_FONT_BYTES_64(512), SMALL_FONT_BYTES_64(576),
+    ART_BYTES_64(SmallFontByte, 0),   ART_BYTES_64(SmallFontByte, 64),  ART_BYTES_64(SmallFontByte, 128),
+    ART_BYTES_64(SmallFontByte, 192), ART_BYTES_64(SmallFontByte, 256), ART_BYTES_64(SmallFontByte, 320),
+    ART_BYTES_64(SmallFontByte, 384), ART_BYTES_64(SmallFontByte, 448), ART_BYTES_64(SmallFontByte, 512),
+    ART_BYTES_64(SmallFontByte, 576),
 };
-
-#undef SMALL_FONT_BYTES_64
-#undef SMALL_FONT_BYTES_8
 
 namespace {
 

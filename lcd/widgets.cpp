@@ -38,8 +38,10 @@ void DrawTitle(char *text)
 {
     const u8 n = Length(text);
     DrawText(static_cast<u8>(64 - 4 * n), 0, text, 0, 0);
-    DrawLine(0, 4, static_cast<u8>(66 - 4 * n), 4, PixelSet);
-    DrawLine(static_cast<u8>(62 + 4 * n), 4, 127, 4, PixelSet);
+    // The line ends are plain integers: past 16 characters the left end lies left of the
+    // display and the line stops at x 0 rather than wrapping round across the title.
+    DrawLine(0, 4, 66 - 4 * n, 4, PixelSet);
+    DrawLine(62 + 4 * n, 4, 127, 4, PixelSet);
 }
 
 void DrawTitle(const char *text) { DrawTitle(CopyText(TitleCopy, text)); }

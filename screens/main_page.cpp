@@ -331,14 +331,16 @@ bool TrueAirspeedLine(char *text)
 }
 
 // Density altitude from the QNH altitude and the deviation of the OAT from the standard
-// atmosphere (15 C at sea level, falling 1.98 C per 1000 ft), 118.6 ft per degree.
+// atmosphere (15 C at sea level, falling 1.98 C per 1000 ft), 118.6 ft per degree. The
+// products are double precision; isa and da are held in single precision, so the
+// temperature difference is taken in single precision.
 bool DensityAltitudeLine(char *text)
 {
     if (OatCelsius < -99 || OatCelsius > 99) {
         snprintf(text, TextSize, "\xbc\xbd-----");
     } else {
-        const float isa = 15.0f - AltitudeFeet * 0.0019812f;
-        const float da = AltitudeFeet + (OatCelsius - isa) * 118.6f;
+        const float isa = static_cast<float>(15.0 - AltitudeFeet * 0.0019812);
+        const float da = static_cast<float>(AltitudeFeet + (OatCelsius - isa) * 118.6);
         s32 shown = TruncateToS32(da);
         if (AltUnit == 1) shown = static_cast<s32>(static_cast<int64_t>(shown) * 1000 / 3281);
         snprintf(text, TextSize, "\xbc\xbd%5d", static_cast<int>(shown));

@@ -1,6 +1,8 @@
 // vantro2-script: runs the instrument behind a scripted front panel.
 //   vantro2-script [FILE]     reads FILE, or standard input when none is given
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "script_panel.h"
 
@@ -14,11 +16,11 @@ int main(int argc, char **argv)
     if (argc == 2) {
         input = std::fopen(argv[1], "r");
         if (input == nullptr) {
-            std::fprintf(stderr, "vantro2-script: cannot open %s\n", argv[1]);
+            std::fprintf(stderr, "vantro2-script:0: cannot open %s: %s\n", argv[1], std::strerror(errno));
             return 2;
         }
     }
-    static ScriptPanel panel(input);
+    static ScriptPanel panel(input, argc == 2 ? argv[1] : "standard input");
     Panel = &panel;
     return panel.Run();
 }

@@ -97,7 +97,7 @@ void PrintDisplay()
 
 } // namespace
 
-ScriptPanel::ScriptPanel(std::FILE *input) : Input(input)
+ScriptPanel::ScriptPanel(std::FILE *input, const char *fileName) : Input(input), FileName(fileName)
 {
     for (const SliderInfo &slider : Sliders) {
         std::snprintf(Labels[slider.NameLabel], sizeof Labels[0], "%s", slider.Title);
@@ -148,6 +148,12 @@ void ScriptPanel::ExecuteLines(bool insidePump)
         const size_t length = std::strlen(line);
         if (length == sizeof line - 1 && line[length - 1] != '\n') Fail("line too long");
         if (ExecuteLine(line, insidePump)) return;
+    }
+    // A script that cannot be read (a folder, a failing disk) is not an empty script.
+    if (std::ferror(Input)) {
+        char message[MaxLine];
+        std::snprintf(message, sizeof message, "cannot read %s: %s", FileName, std::strerror(errno));
+        Fail(message);
     }
     Finish();
 }
@@ -270,15 +276,18 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
     } else if (std::strcmp(command, "get") == 0) {
         needArgs(1, 1);
         StateRef ref;
-        if (!FindState(words.Item[1], ref)) Fail("unknown variable");
+        char problem[160];
+        if (const char *error = LookUpState(words.Item[1], ref, problem, sizeof problem)) Fail(error);
         char value[64];
         FormatState(ref, value, sizeof value);
         std::printf("%s=%s\n", words.Item[1], value);
     } else if (std::strcmp(command, "set") == 0) {
         needArgs(2, 2);
         StateRef ref;
-        if (!FindState(words.Item[1], ref)) Fail("unknown variable");
-        if (!StoreState(ref, words.Item[2])) Fail("value out of range for the variable");
+        char problem[160];
+        if (const char *error = LookUpState(words.Item[1], ref, problem, sizeof problem)) Fail(error);
+        if (!StoreState(ref, words.Item[2]))
+            Fail(ref.Type == StateType::Screen ? "unknown screen" : "value out of range for the variable");
     } else if (std::strcmp(command, "lcd") == 0) {
         needArgs(0, 0);
         PrintDisplay();

@@ -7,7 +7,7 @@
 class ScriptPanel : public FrontPanel {
 public:
     /// Reads commands from `input`; `fileName` only names the script in messages.
-    explicit ScriptPanel(std::FILE *input);
+    ScriptPanel(std::FILE *input, const char *fileName);
 
     /// Runs the whole script; returns the exit status (0, or 2 after a bad line).
     int Run();
@@ -32,6 +32,7 @@ private:
     [[noreturn]] void Finish();
 
     std::FILE *Input;
+    const char *FileName;
     unsigned LineNumber = 0;
     unsigned PumpsToSkip = 0;     ///< pumps left to pass with no event
     unsigned TickStepsLeft = 0;   ///< "seconds" steps still to deliver, one per pump

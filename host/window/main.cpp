@@ -14,6 +14,8 @@ int main(int argc, char **argv)
         application.exec();
     } catch (const std::exception &error) {
         QMessageBox::critical(nullptr, "Brastova VANTRO-2", error.what());
+    } catch (...) {
+        QMessageBox::critical(nullptr, "Brastova VANTRO-2", "An unexpected error ended the simulator.");
     }
     return 0;
 }

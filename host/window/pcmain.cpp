@@ -193,6 +193,11 @@ void TForm1::BuildControls()
         b->setAutoDefault(false);
         return b;
     };
+    // "ON" and "OFF" are made before every other control that takes the focus, so they head
+    // the tab order and "ON" has the focus when the window opens. They lie below the face.
+    Button1 = button("Button1", "ON", 24, 336, 129, 41);
+    Button2 = button("Button2", "OFF", 176, 336, 137, 41);
+    setTabOrder(Button1, Button2);
     Button3 = button("Button3", "Clockwise", 96, 293, 59, 25);
     Button3->setToolTip("Turn the knob clockwise (Up arrow or + key, wheel up over the face)");
     Button4 = button("Button4", "AntiClockwise", 181, 294, 75, 25);
@@ -202,9 +207,6 @@ void TForm1::BuildControls()
     Shape1->setObjectName("Shape1");
     Shape1->setGeometry(153, 16, 29, 29);
 
-    Button1 = button("Button1", "ON", 24, 336, 129, 41);
-    Button2 = button("Button2", "OFF", 176, 336, 137, 41);
-    setTabOrder(Button1, Button2);
 
     for (const LabelPlace &place : LabelPlaces) {
         QLabel *label = new QLabel(this);

@@ -2,6 +2,8 @@
 // (tank calibration and filters, flow, calculated level, fuel used, range and endurance).
 #include <gtest/gtest.h>
 
+#include "host/main_loop.h"
+#include "screens/main_page.h"
 #include "unit/measure_state.h"
 
 namespace {
@@ -127,6 +129,26 @@ TEST_F(RpmTest, MaximaAndAlarm)
     RpmHighAlarmOn = 0;
     RpmFor(19999);
     EXPECT_EQ(AlarmFlags & AlarmRpm, 0);
+}
+
+// Limits below zero can only come from a script. The alarm word compares the unsigned RPM
+// with them as unsigned numbers, like the Hobbs threshold and the main page's flashing, so
+// the lamp and the flashing RPM always agree.
+TEST_F(RpmTest, AlarmLimitsCompareUnsignedLikeTheFlashing)
+{
+    char text[32];
+    BlinkFlag = 0;  // a value in its alarm state is hidden now
+    RpmHighAlarm = -1;  // 0xFFFFFFFF: nothing is above it
+    RpmFor(3000);
+    EXPECT_EQ(AlarmFlags & AlarmRpm, 0);
+    EXPECT_TRUE(ComposeMainPageText(88, 8, text));
+    RpmHighAlarmOn = 0;
+    RpmLowAlarm = -1;  // everything is below it
+    RpmLowAlarmOn = 1;
+    RpmFor(3000);
+    EXPECT_EQ(AlarmFlags & AlarmRpm, AlarmRpm);
+    EXPECT_FALSE(ComposeMainPageText(88, 8, text));
+    BlinkFlag = 1;
 }
 
 class FuelTest : public ::testing::Test {

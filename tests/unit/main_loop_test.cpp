@@ -173,6 +173,19 @@ TEST_F(MainLoopTest, EveryCycleAppendsOneLineAndRedrawsHidden)
     EXPECT_FALSE(panel.Hidden);
 }
 
+// The communication text goes out up to its first NUL; a text that fills the whole buffer
+// (it can be written from outside the instrument) is cut at its last byte, never read past it.
+TEST_F(MainLoopTest, CommunicationLineStopsInsideItsBuffer)
+{
+    RunCycles(2, [](unsigned pump) {
+        if (pump == SplashPumps + 1) std::fill(std::begin(CommBuffer), std::end(CommBuffer), 'A');
+    });
+    EXPECT_EQ(panel.LastCommLine, std::string(sizeof CommBuffer - 1, 'A'));
+    std::fill(std::begin(CommBuffer), std::end(CommBuffer), 0);
+    RunCycles(1);
+    EXPECT_EQ(panel.LastCommLine, "");
+}
+
 TEST_F(MainLoopTest, CheckBoxesTakeEffectAtTheNextCycle)
 {
     RunCycles(3, [this](unsigned pump) {

@@ -502,6 +502,23 @@ TEST_F(MainPageTest, DensityAltitudeInFeetAndMetres)
     EXPECT_EQ(At(0, 48), "\xbc\xbd 7360\x94");
 }
 
+// The products are taken at full precision and only isa and da are held in single
+// precision: working in single precision throughout lands on the other side of a whole foot
+// in these cases.
+TEST_F(MainPageTest, DensityAltitudeRoundsOnlyWhereItIsStored)
+{
+    InfoPage = 2;
+    AltitudeFeet = 509;
+    OatCelsius = 29;  // da 2288.9998
+    EXPECT_EQ(At(0, 48), "\xbc\xbd 2288\x94");
+    AltitudeFeet = 1527;
+    OatCelsius = 82;  // da 9832.0000
+    EXPECT_EQ(At(0, 48), "\xbc\xbd 9832\x94");
+    AltitudeFeet = 326;
+    OatCelsius = -46;  // da -6832.0000
+    EXPECT_EQ(At(0, 48), "\xbc\xbd-6832\x94");
+}
+
 TEST_F(MainPageTest, DensityAltitudeNeedsAPlausibleOat)
 {
     InfoPage = 2;

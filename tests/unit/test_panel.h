@@ -2,6 +2,7 @@
 // A front panel for tests: counts pumps and runs a test's hook inside each one, the way the
 // window delivers clicks inside the loop's message pump.
 #include <functional>
+#include <string>
 
 #include "instrument/front_panel.h"
 
@@ -18,6 +19,7 @@ public:
     s32 RpmSlider = 1;
     s32 LabelValues[17] = {};
     u32 Lamp = 255;
+    std::string LastCommLine;
 
     void PumpMessages() override
     {
@@ -36,5 +38,9 @@ public:
     s32 RpmSliderPosition() override { return RpmSlider; }
     void SetLabel(u8 label, s32 value) override { LabelValues[label] = value; }
     void SetLampColour(u32 colour) override { Lamp = colour; }
-    void AppendCommLine(const char *) override { ++CommLines; }
+    void AppendCommLine(const char *text) override
+    {
+        ++CommLines;
+        LastCommLine = text;
+    }
 };

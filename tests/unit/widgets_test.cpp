@@ -70,6 +70,21 @@ TEST_F(WidgetsTest, SixteenCharacterTitleStartsAtTheLeftEdge)
     EXPECT_EQ(std::memcmp(viaTitle, viaText, 1024), 0);
 }
 
+// Past 16 characters the left line's end falls left of the display: the line then stops at
+// x 0 instead of wrapping round into a stroke across the whole title.
+TEST_F(WidgetsTest, OverlongTitleKeepsItsLinesAtTheEdges)
+{
+    u8 viaTitle[1024];
+    u8 viaText[1024];
+    Capture(viaTitle, [] { DrawTitle("                 "); });  // 17 blanks: only the lines show
+    Capture(viaText, [] {
+        PlotPixel(0, 4, PixelSet);    // 0 .. 66 - 68
+        PlotPixel(127, 4, PixelSet);  // 62 + 68 .. 127, from the right end back to the edge
+    });
+    EXPECT_EQ(std::memcmp(viaTitle, viaText, 1024), 0);
+    EXPECT_EQ(LitIn(1, 4, 126, 4), 0);
+}
+
 TEST_F(WidgetsTest, MenuRowInvertsWholeRowInBrowseAndOnlyTheValueInEdit)
 {
     Cursor = 3;

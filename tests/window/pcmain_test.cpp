@@ -99,8 +99,14 @@ TEST_F(WindowTest, EveryControlSitsWhereThePanelDrawingPutsIt)
     EXPECT_TRUE(Form->Memo1->toPlainText().isEmpty());
     EXPECT_TRUE(Form->StatusBar1->currentMessage().isEmpty());
 
-    // Tab order starts ON, OFF.
+    // Tab order starts ON, OFF: the first control that takes the focus by tab is ON.
     EXPECT_EQ(Form->Button1->nextInFocusChain(), Form->Button2);
+    QWidget *first = Form->nextInFocusChain();
+    while (first != Form.get() && (first->focusPolicy() & Qt::TabFocus) == 0) first = first->nextInFocusChain();
+    EXPECT_EQ(first, Form->Button1) << first->objectName().toStdString();
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    EXPECT_EQ(QApplication::focusWidget(), Form->Button1);
 
     // The timers tick every 100 ms from the start, whether or not the instrument is on.
     for (QTimer *timer : {Form->Timer1, Form->Timer2}) {
