@@ -3,7 +3,7 @@
 // nothing has left its range (see invariants.h), that the display copy stays inside the
 // display image and that every cycle returns.
 //
-//   vantro2-fuzz [--seed N] [--seeds COUNT] [--events N] [--long] [--script FILE]
+//   vantro2-fuzz [--seed N] [--seeds COUNT] [--events N] [--long] [--script FILE [--expect FILE]]
 //
 // Each seed is one reproducible sequence of events, run in a child process of its own so
 // that every sequence starts from a freshly started program and a crash is caught. A failing
@@ -413,7 +413,7 @@ int Usage(const char *problem)
 {
     if (problem != nullptr) std::fprintf(stderr, "vantro2-fuzz: %s\n", problem);
     std::fprintf(stderr,
-                 "usage: vantro2-fuzz [--seed N] [--seeds COUNT] [--events N] [--long] [--script FILE]\n"
+                 "usage: vantro2-fuzz [--seed N] [--seeds COUNT] [--events N] [--long] [--script FILE [--expect FILE]]\n"
                  "  --seed N       first seed (default 1)\n"
                  "  --seeds COUNT  number of seeds from the first (default 1; --long: 1000)\n"
                  "  --events N     events per seed (default 20000; --long: 200000)\n"
