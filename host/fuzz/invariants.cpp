@@ -383,35 +383,6 @@ bool CheckCursor(char *message, unsigned size)
     return false;
 }
 
-} // namespace
-
-namespace {
-bool CheckAll(bool cycleRan, char *message, unsigned size);
-} // namespace
-
-void ResetInvariantTracking()
-{
-    LastAsiUnit = AsiUnit;
-    AsiClampPending = false;
-    LastFuelAlarmLevel = -1;
-    LastStartingLevel = -1;
-    LastRunDepth = RunDepth;
-    LastScreen = CurrentScreen;
-    AsiLeftByStop = false;
-    TankLeftByStop = false;
-}
-
-bool CheckInvariants(bool cycleRan, char *message, unsigned size)
-{
-    Resolve();
-    const bool ok = CheckAll(cycleRan, message, size);
-    LastRunDepth = RunDepth;
-    LastScreen = CurrentScreen;
-    return ok;
-}
-
-namespace {
-
 bool CheckAll(bool cycleRan, char *message, unsigned size)
 {
     if (RunDepth < LastRunDepth && (LastScreen == TankCalScreen || LastScreen == SlopeErrorScreen))
@@ -441,6 +412,28 @@ bool CheckAll(bool cycleRan, char *message, unsigned size)
 }
 
 } // namespace
+
+void ResetInvariantTracking()
+{
+    LastAsiUnit = AsiUnit;
+    AsiClampPending = false;
+    LastFuelAlarmLevel = -1;
+    LastStartingLevel = -1;
+    LastRunDepth = RunDepth;
+    LastScreen = CurrentScreen;
+    AsiLeftByStop = false;
+    TankLeftByStop = false;
+}
+
+bool CheckInvariants(bool cycleRan, char *message, unsigned size)
+{
+    Resolve();
+    const bool ok = CheckAll(cycleRan, message, size);
+    LastRunDepth = RunDepth;
+    LastScreen = CurrentScreen;
+    return ok;
+}
+
 
 std::vector<std::string> InvariantWarnings()
 {
