@@ -45,12 +45,18 @@ s32 CellsValue(u8 first, u8 count)
 
 s32 TypedCode() { return CellsValue(0, 4); }
 
+// The hours the editor showed when it was loaded, and the counter they came from.
+s32 HoursShownAtLoad;
+u32 HoursAtLoad;
+
 // Hours from the first four characters of "%04u", the fraction from the two of "%02d".
 void LoadHobbsCells()
 {
     char text[WidgetTextSize];
     std::snprintf(text, sizeof text, "%04u", static_cast<unsigned>(HobbsHours));
     LoadCells(0, text, 4);
+    HoursShownAtLoad = CellsValue(0, 4);
+    HoursAtLoad = HobbsHours;
     std::snprintf(text, sizeof text, "%02d", HobbsFraction);
     LoadCells(4, text, 2);
 }
@@ -123,7 +129,11 @@ void FractionTensBounds(s32 &low, s32 &high)
 
 void CommitHobbsTime()
 {
-    HobbsHours = static_cast<u32>(CellsValue(0, 4));
+    // A counter at 10000 hours shows only its first four figures (1000); confirming them
+    // unchanged keeps the counter instead of cutting it to a tenth.
+    const s32 typed = CellsValue(0, 4);
+    const bool cutShort = HoursAtLoad > 9999 && typed == HoursShownAtLoad;
+    HobbsHours = cutShort ? HoursAtLoad : static_cast<u32>(typed);
     HobbsFraction = static_cast<u8>(CellsValue(4, 2));
     Cursor = SetHobbsRow;
     EditMode = 0;
