@@ -15,30 +15,9 @@
 #include "../../lcd/framebuffer.h"
 #include "../main_loop.h"
 #include "pcmain.h"
+#include "run_support.h"
 
 namespace {
-
-long PeakMemoryKb()
-{
-    std::FILE *status = std::fopen("/proc/self/status", "r");
-    if (status == nullptr) return -1;
-    char line[256];
-    long kb = -1;
-    while (std::fgets(line, sizeof line, status) != nullptr)
-        if (std::sscanf(line, "VmHWM: %ld kB", &kb) == 1) break;
-    std::fclose(status);
-    return kb;
-}
-
-void PostClick(QWidget *target)
-{
-    const QPointF centre(target->width() / 2.0, target->height() / 2.0);
-    const QPointF global = target->mapToGlobal(centre);
-    QCoreApplication::postEvent(
-        target, new QMouseEvent(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(
-        target, new QMouseEvent(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-}
 
 int Usage()
 {
@@ -106,7 +85,7 @@ int main(int argc, char **argv)
         std::printf("click_latency_ms mean %.3f worst %.3f over %d clicks\n",
                     clicks > 0 ? totalClickNs / 1e6 / clicks : 0.0, worstClickNs / 1e6, clicks);
         std::printf("memo_lines %d\n", form.Memo1->blockCount());
-        std::printf("vmhwm_kb %ld\n", PeakMemoryKb());
+        std::printf("vmhwm_kb %ld\n", ProcessStatusKb("VmHWM"));
         std::fflush(stdout);
         form.close();  // the instrument is running: this also exercises the close while running
     });

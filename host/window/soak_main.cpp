@@ -18,6 +18,7 @@
 
 #include "../main_loop.h"
 #include "pcmain.h"
+#include "run_support.h"
 
 namespace {
 
@@ -26,33 +27,6 @@ struct MemorySample {
     long RssKb;
     long HwmKb;
 };
-
-long StatusKb(const char *field)
-{
-    std::FILE *status = std::fopen("/proc/self/status", "r");
-    if (status == nullptr) return -1;
-    char line[256];
-    long kb = -1;
-    const size_t length = std::strlen(field);
-    while (std::fgets(line, sizeof line, status) != nullptr) {
-        if (std::strncmp(line, field, length) == 0 && line[length] == ':') {
-            kb = std::strtol(line + length + 1, nullptr, 10);
-            break;
-        }
-    }
-    std::fclose(status);
-    return kb;
-}
-
-void PostClick(QWidget *target)
-{
-    const QPointF centre(target->width() / 2.0, target->height() / 2.0);
-    const QPointF global = target->mapToGlobal(centre);
-    QCoreApplication::postEvent(
-        target, new QMouseEvent(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(
-        target, new QMouseEvent(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-}
 
 bool ParseLong(const char *text, long low, long high, long &value)
 {
@@ -125,7 +99,7 @@ int main(int argc, char **argv)
     QObject::connect(&sampler, &QTimer::timeout, [&] {
         elapsed += sampleSeconds;
         form.FlushCommLines();
-        const MemorySample sample{elapsed, StatusKb("VmRSS"), StatusKb("VmHWM")};
+        const MemorySample sample{elapsed, ProcessStatusKb("VmRSS"), ProcessStatusKb("VmHWM")};
         samples.push_back(sample);
         const int lines = form.Memo1->blockCount();
         if (lines > static_cast<int>(CommWindowMaxLines)) ++memoTooLong;
