@@ -31,6 +31,15 @@ void FreezeHostTime(const HostDateTime &fixed)
     Frozen = true;
 }
 
+bool IsLeapYear(s32 year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+u8 DaysInMonth(s32 year, u8 month)
+{
+    static const u8 days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
+    return static_cast<u8>(days[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0));
+}
+
 u8 WeekdayOf(s32 year, u8 month, u8 day)
 {
     // Sakamoto's method.

@@ -16,5 +16,9 @@ struct HostDateTime {
 void ReadHostTime(HostDateTime &out);
 /// From now on the host time reads as `fixed` and stands still (used by scripted runs).
 void FreezeHostTime(const HostDateTime &fixed);
+/// True for a Gregorian leap year.
+bool IsLeapYear(s32 year);
+/// Days in a month (1..12) of a Gregorian year; 0 for a month outside 1..12.
+u8 DaysInMonth(s32 year, u8 month);
 /// Weekday (0 = Sunday) of a Gregorian date.
 u8 WeekdayOf(s32 year, u8 month, u8 day);

@@ -143,9 +143,8 @@ void ContrastScreen()
     DrawTitle(" CONTRAST ");
     DrawContrastBar();
     DrawTextLines(ContrastLines, 3);
-    if (KeySlot == 0) return;
-    const u8 key = KeySlot;
-    KeySlot = 0;
+    const u8 key = TakeKey();
+    if (key == KeyNone) return;
     if (key == KeyCentre) {
         Cursor = 1;
         CurrentScreen = DisplaySetupScreen;

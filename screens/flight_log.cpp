@@ -137,9 +137,8 @@ void LogEntryScreen()
     DrawTextCentred(64, 8, "*** DONE ***", 0, 1);
     if (LogEntryBuffer.FlightHours >= FlightLogEmptyHours) DrawTextCentred(64, 30, "EMPTY", 1, 0);
     else DrawEntryLines(LogEntryBuffer);
-    if (KeySlot == 0) return;
-    const u8 key = KeySlot;
-    KeySlot = 0;
+    const u8 key = TakeKey();
+    if (key == KeyNone) return;
     HandlePageKey(key);
 }
 

@@ -123,9 +123,8 @@ void StartingLevelScreen()
 {
     DrawTextLines(PromptLines, 2);
     DrawStartingLevel();
-    if (KeySlot == 0) return;
-    const u8 key = KeySlot;
-    KeySlot = 0;
+    const u8 key = TakeKey();
+    if (key == KeyNone) return;
     HandlePromptKey(key);
 }
 

@@ -77,9 +77,8 @@ void MainMenuScreen()
     // Entries 12 and 13 stay shown and can be opened when Calibrate is unticked while the
     // cursor is on them; the cursor just cannot move further down.
     DrawEntry(Entries[Cursor]);
-    if (KeySlot == 0) return;
-    const u8 key = KeySlot;
-    KeySlot = 0;
+    const u8 key = TakeKey();
+    if (key == KeyNone) return;
     if (key == KeyCentre) OpenEntry(Entries[Cursor]);
     else MoveListCursor(key, static_cast<u8>(count - 1));
 }

@@ -83,6 +83,13 @@ u8 NextChoice(u8 value, s8 direction, u8 count)
     return value;
 }
 
+u8 TakeKey()
+{
+    const u8 key = KeySlot;
+    KeySlot = KeyNone;
+    return key;
+}
+
 s8 EditDirection(u8 key)
 {
     if (key == KeyClockwise || key == KeyLeft) return 1;
@@ -204,8 +211,7 @@ static void DrawListRow(const MenuRow &row, u8 number, u8 top)
 // (nullptr on "*** DONE ***"), `lastRow` the number of the last present row.
 static void HandleListKey(const MenuList &list, const MenuRow *cursorRow, u8 lastRow, bool valueKeyDone)
 {
-    const u8 key = KeySlot;
-    KeySlot = 0;
+    const u8 key = TakeKey();
     if (EditMode == 1) {
         if (key == KeyCentre) EditMode = 0;
         else if (!valueKeyDone && cursorRow != nullptr) StepRow(*cursorRow, EditDirection(key));
@@ -266,9 +272,8 @@ void RunDigitEditor(const DigitEditor &editor)
         std::snprintf(text, sizeof text, field.Fmt, static_cast<int>(ReadValue(field.Value)));
         DrawText(field.X, field.Y, text, 1, Cursor == i ? 1 : 0);
     }
-    if (KeySlot == 0) return;
-    const u8 key = KeySlot;
-    KeySlot = 0;
+    const u8 key = TakeKey();
+    if (key == KeyNone) return;
     if (Cursor >= editor.Count) {
         // A cursor beyond the fields starts the editor again from its first field.
         Cursor = 0;
@@ -305,9 +310,8 @@ void RunConfirmDialog(const ConfirmDialog &dialog)
     if (dialog.Icon != NoIcon) DrawIcon(dialog.Icon);
     DrawTextLines(dialog.Lines, dialog.LineCount);
     DrawSoftKey(dialog.SoftKey);
-    if (KeySlot == 0) return;
-    const u8 key = KeySlot;
-    KeySlot = 0;
+    const u8 key = TakeKey();
+    if (key == KeyNone) return;
     if (key > KeyRight) return;
     if ((dialog.PerformKeys & KeyBit(key)) != 0) {
         if (dialog.Perform != nullptr) dialog.Perform();
@@ -324,9 +328,8 @@ void DrawMessageFrame()
 
 void CloseOnAnyKey(ScreenFn back)
 {
-    if (KeySlot == 0) return;
-    const u8 key = KeySlot;
-    KeySlot = 0;
+    const u8 key = TakeKey();
+    if (key == KeyNone) return;
     // A message opened without a screen to go back to returns to the main page rather
     // than holding the instrument on the message.
     if (key >= KeyCentre && key <= KeyRight) CurrentScreen = back != nullptr ? back : MainPageScreen;

@@ -99,6 +99,9 @@ void StepValue(ValueRef ref, s8 direction, const NumberRule &rule);
 /// Next (direction > 0) or previous choice of a table of `count` texts; after the last comes
 /// the first and before the first the last. A value outside the table comes back into it.
 u8 NextChoice(u8 value, s8 direction, u8 count);
+/// The pending key, cleared from KeySlot (KeyNone if there is none): a screen takes its one
+/// key per cycle through this.
+u8 TakeKey();
 /// Edit direction of a key: +1 for keys 2 and 4, -1 for keys 3 and 5, 0 for the others.
 s8 EditDirection(u8 key);
 

@@ -23,6 +23,7 @@
 #include "../../instrument/host_time.h"
 #include "../../lcd/framebuffer.h"
 #include "../../screens/navigation.h"
+#include "../command_line.h"
 #include "../main_loop.h"
 #include "../panel_actions.h"
 #include "../state_lookup.h"
@@ -155,11 +156,8 @@ void DoTicks(bool timer1)
     for (u32 i = 0; i < count; ++i) timer1 ? Timer1Tick() : Timer2Tick();
 }
 
-bool Leap(s32 year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
 void DoClock()
 {
-    static const u8 monthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     HostDateTime t{};
     s32 year;
     const u32 kind = Rng.Below(8);
@@ -168,13 +166,13 @@ void DoClock()
         t = HostDateTime{0, 12, 31, 0, 23, 59, 59};
     } else if (kind == 1) {  // a leap day
         year = 1904 + 4 * static_cast<s32>(Rng.Below(63));
-        if (!Leap(year)) year = 2000;
+        if (!IsLeapYear(year)) year = 2000;
         t = HostDateTime{0, 2, 29, 0, static_cast<u8>(Rng.Below(24)), static_cast<u8>(Rng.Below(60)),
                          static_cast<u8>(Rng.Below(60))};
     } else {
         year = static_cast<s32>(kind == 2 ? Rng.Between(1900, 2155) : Rng.Between(1990, 2060));
         const u8 month = static_cast<u8>(Rng.Between(1, 12));
-        const u8 days = static_cast<u8>(monthDays[month - 1] + (month == 2 && Leap(year) ? 1 : 0));
+        const u8 days = DaysInMonth(year, month);
         t = HostDateTime{0, month, static_cast<u8>(Rng.Between(1, days)), 0, static_cast<u8>(Rng.Below(24)),
                          static_cast<u8>(Rng.Below(60)), static_cast<u8>(Rng.Below(60))};
     }
@@ -402,10 +400,9 @@ struct Options {
 
 bool ParseCount(const char *text, u64 low, u64 high, u64 &value)
 {
-    char *end = nullptr;
-    const unsigned long long n = std::strtoull(text, &end, 10);
-    if (end == text || *end != 0 || text[0] == '-' || n < low || n > high) return false;
-    value = n;
+    long n = 0;
+    if (!ParseBoundedLong(text, static_cast<long>(low), static_cast<long>(high), n)) return false;
+    value = static_cast<u64>(n);
     return true;
 }
 

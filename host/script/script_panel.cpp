@@ -7,6 +7,7 @@
 #include "../../instrument/host_time.h"
 #include "../../lcd/framebuffer.h"
 #include "../../lcd/text.h"
+#include "../command_line.h"
 #include "../main_loop.h"
 #include "../panel_actions.h"
 #include "../png_writer.h"
@@ -71,16 +72,6 @@ const char *SplitWords(char *line, Words &words)
             if (*p != 0) *p++ = 0;
         }
     }
-}
-
-bool ParseNumber(const char *text, long low, long high, long &value)
-{
-    char *end = nullptr;
-    errno = 0;
-    const long number = std::strtol(text, &end, 10);
-    if (errno != 0 || end == text || *end != 0 || number < low || number > high) return false;
-    value = number;
-    return true;
 }
 
 const char *const KeyNames[] = {"centre", "cw", "ccw", "left", "right"};
@@ -189,7 +180,7 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
     };
     auto count = [&](unsigned index) -> long {
         long n = 1;
-        if (args >= index && !ParseNumber(words.Item[index], 0, MaxRepeat, n)) Fail("bad count");
+        if (args >= index && !ParseBoundedLong(words.Item[index], 0, MaxRepeat, n)) Fail("bad count");
         return n;
     };
     const bool running = RunDepth > 0;
@@ -205,7 +196,7 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
         long code = 0;
         for (unsigned i = 0; i < 5; ++i)
             if (std::strcmp(words.Item[1], KeyNames[i]) == 0) code = static_cast<long>(i) + 1;
-        if (code == 0 && !ParseNumber(words.Item[1], 1, 5, code)) Fail("unknown key (centre, cw, ccw, left, right or 1..5)");
+        if (code == 0 && !ParseBoundedLong(words.Item[1], 1, 5, code)) Fail("unknown key (centre, cw, ccw, left, right or 1..5)");
         KeyClick(static_cast<u8>(code));
     } else if (std::strcmp(command, "slider") == 0) {
         needArgs(2, 2);
@@ -217,14 +208,14 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
         }
         if (slider == nullptr) Fail("unknown slider");
         long position = 0;
-        if (!ParseNumber(words.Item[2], SliderMin, SliderMax, position)) Fail("slider value must be 0..4096");
+        if (!ParseBoundedLong(words.Item[2], SliderMin, SliderMax, position)) Fail("slider value must be 0..4096");
         SliderPositions[slider - Sliders] = static_cast<s32>(position);
         const u8 label = SliderChange(slider->TrackBar, static_cast<s32>(position));
         if (label != 0) SetLabel(label, static_cast<s32>(position));
     } else if (std::strcmp(command, "check") == 0) {
         needArgs(2, 2);
         long state = 0;
-        if (!ParseNumber(words.Item[2], 0, 1, state)) Fail("check state must be 0 or 1");
+        if (!ParseBoundedLong(words.Item[2], 0, 1, state)) Fail("check state must be 0 or 1");
         if (std::strcmp(words.Item[1], "calibrate") == 0) Calibrate = state == 1;
         else if (std::strcmp(words.Item[1], "keyfast") == 0) KeyFast = state == 1;
         else Fail("unknown check box (calibrate or keyfast)");
@@ -240,12 +231,10 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
         if (std::sscanf(words.Item[1], "%4d-%2d-%2d%c", &year, &month, &day, &tail) != 3 ||
             std::sscanf(words.Item[2], "%2d:%2d:%2d%c", &hour, &minute, &second, &tail) != 3)
             Fail("clock wants YYYY-MM-DD HH:MM:SS");
-        static const u8 monthDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        if (year < 1900 || year > 2155 || month < 1 || month > 12 || day < 1 || day > monthDays[month - 1] ||
-            hour > 23 || minute > 59 || second > 59 || hour < 0 || minute < 0 || second < 0)
+        if (year < 1900 || year > 2155 || month < 1 || month > 12 || day < 1 ||
+            day > DaysInMonth(year, static_cast<u8>(month)) || hour < 0 || hour > 23 || minute < 0 ||
+            minute > 59 || second < 0 || second > 59)
             Fail("clock value out of range");
-        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-        if (month == 2 && day == 29 && !leap) Fail("clock value out of range");
         HostDateTime fixed{year - 1900, static_cast<u8>(month), static_cast<u8>(day),
                            WeekdayOf(year, static_cast<u8>(month), static_cast<u8>(day)),
                            static_cast<u8>(hour), static_cast<u8>(minute), static_cast<u8>(second)};
@@ -259,7 +248,7 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
     } else if (std::strcmp(command, "seconds") == 0) {
         needArgs(1, 1);
         long seconds = 0;
-        if (!ParseNumber(words.Item[1], 0, MaxRepeat / 10, seconds)) Fail("bad number of seconds");
+        if (!ParseBoundedLong(words.Item[1], 0, MaxRepeat / 10, seconds)) Fail("bad number of seconds");
         const long steps = seconds * 10;
         if (steps == 0) return false;
         if (!running || !insidePump) {
@@ -300,7 +289,7 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
     } else if (std::strcmp(command, "label") == 0) {
         needArgs(1, 1);
         long number = 0;
-        if (std::strncmp(words.Item[1], "Label", 5) != 0 || !ParseNumber(words.Item[1] + 5, 1, 16, number))
+        if (std::strncmp(words.Item[1], "Label", 5) != 0 || !ParseBoundedLong(words.Item[1] + 5, 1, 16, number))
             Fail("unknown label (Label1..Label16)");
         std::printf("%s=%s\n", words.Item[1], Labels[number]);
     } else if (std::strcmp(command, "memo") == 0) {
@@ -315,13 +304,13 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
         if (std::strcmp(kind, "icon") == 0) {
             needArgs(2, 2);
             long index = 0;
-            if (!ParseNumber(words.Item[2], 0, 15, index)) Fail("icon index must be 0..15");
+            if (!ParseBoundedLong(words.Item[2], 0, 15, index)) Fail("icon index must be 0..15");
             if (!RenderIcon(static_cast<u8>(index))) Fail("icons are not available");
         } else {
             needArgs(5, 5);
             long x = 0, y = 0, inv = 0;
-            if (!ParseNumber(words.Item[2], 0, 255, x) || !ParseNumber(words.Item[3], 0, 255, y) ||
-                !ParseNumber(words.Item[4], 0, 255, inv))
+            if (!ParseBoundedLong(words.Item[2], 0, 255, x) || !ParseBoundedLong(words.Item[3], 0, 255, y) ||
+                !ParseBoundedLong(words.Item[4], 0, 255, inv))
                 Fail("render position and INV must be 0..255");
             if (!words.Quoted[5]) Fail("render text must be double-quoted");
             char *text = words.Item[5];

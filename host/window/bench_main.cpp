@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "../../lcd/framebuffer.h"
+#include "../command_line.h"
 #include "../main_loop.h"
 #include "pcmain.h"
 #include "run_support.h"
@@ -30,10 +31,8 @@ int Usage()
 int main(int argc, char **argv)
 {
     if (argc != 3 || std::strcmp(argv[1], "--benchmark") != 0) return Usage();
-    char *end = nullptr;
-    errno = 0;
-    const long seconds = std::strtol(argv[2], &end, 10);
-    if (errno != 0 || end == argv[2] || *end != 0 || seconds < 1 || seconds > 86400) return Usage();
+    long seconds = 0;
+    if (!ParseBoundedLong(argv[2], 1, 86400, seconds)) return Usage();
 
     QApplication application(argc, argv);
     TForm1 form;

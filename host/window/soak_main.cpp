@@ -16,6 +16,7 @@
 #include <random>
 #include <vector>
 
+#include "../command_line.h"
 #include "../main_loop.h"
 #include "pcmain.h"
 #include "run_support.h"
@@ -27,16 +28,6 @@ struct MemorySample {
     long RssKb;
     long HwmKb;
 };
-
-bool ParseLong(const char *text, long low, long high, long &value)
-{
-    char *end = nullptr;
-    errno = 0;
-    const long n = std::strtol(text, &end, 10);
-    if (errno != 0 || end == text || *end != 0 || n < low || n > high) return false;
-    value = n;
-    return true;
-}
 
 int Usage()
 {
@@ -68,9 +59,9 @@ void PersonAct(TForm1 &form, std::mt19937 &random)
 int main(int argc, char **argv)
 {
     long seconds = 0, sampleSeconds = 60, toleranceKb = 1024;
-    if (argc < 2 || argc > 4 || !ParseLong(argv[1], 4, 86400, seconds)) return Usage();
-    if (argc > 2 && !ParseLong(argv[2], 1, 3600, sampleSeconds)) return Usage();
-    if (argc > 3 && !ParseLong(argv[3], 0, 1L << 30, toleranceKb)) return Usage();
+    if (argc < 2 || argc > 4 || !ParseBoundedLong(argv[1], 4, 86400, seconds)) return Usage();
+    if (argc > 2 && !ParseBoundedLong(argv[2], 1, 3600, sampleSeconds)) return Usage();
+    if (argc > 3 && !ParseBoundedLong(argv[3], 0, 1L << 30, toleranceKb)) return Usage();
 
     QApplication application(argc, argv);
     TForm1 form;

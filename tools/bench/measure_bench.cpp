@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "host/command_line.h"
 #include "host/main_loop.h"
 #include "instrument/airdata.h"
 #include "instrument/engine_fuel.h"
@@ -36,9 +37,7 @@ int main(int argc, char **argv)
 {
     long passes = 200000;
     if (argc > 1) {
-        char *end = nullptr;
-        passes = std::strtol(argv[1], &end, 10);
-        if (end == argv[1] || *end != 0 || passes < 1 || passes > 100000000) {
+        if (!ParseBoundedLong(argv[1], 1, 100000000, passes)) {
             std::fprintf(stderr, "vantro2-measure-bench: PASSES must be 1..100000000\n");
             return 2;
         }
