@@ -33,18 +33,3 @@ u8 SliderChange(u8 trackBar, s32 position)
     *slider->Latch = position;
     return slider->ValueLabel;
 }
-
-void PaintDisplayImage(u32 *pixels, u32 stride)
-{
-    for (u32 x = 0; x < 128; ++x) {
-        for (u32 y = 0; y < 64; ++y) {
-            const bool lit = (FrameBuffer[(y / 8) * 128 + x] & PixelMask[y % 8]) != 0;
-            const u32 colour = lit ? LcdLitRgb : LcdUnlitRgb;
-            u32 *block = pixels + (2 * y) * stride + 2 * x;
-            block[0] = colour;
-            block[1] = colour;
-            block[stride] = colour;
-            block[stride + 1] = colour;
-        }
-    }
-}

@@ -33,7 +33,3 @@ u8 SliderChange(u8 trackBar, s32 position);
 constexpr u32 LcdUnlitRgb = 0xFFD4D0C8;
 /// Colour of a lit display pixel, 0xAARRGGBB.
 constexpr u32 LcdLitRgb = 0xFF000000;
-
-/// Paints the frame buffer into a 32-bit image as 2 x 2 blocks, one row every `stride` pixels;
-/// only pixels 0..255 x 0..127 are written.
-void PaintDisplayImage(u32 *pixels, u32 stride);

@@ -24,6 +24,7 @@
 #include "../../lcd/framebuffer.h"
 #include "../../screens/navigation.h"
 #include "../command_line.h"
+#include "../display_copy.h"
 #include "../main_loop.h"
 #include "../panel_actions.h"
 #include "../state_lookup.h"
@@ -267,8 +268,11 @@ public:
     }
     void BlitLcd() override
     {
-        PaintDisplayImage(Image + Guard * ImageWidth + Guard, ImageWidth);
+        Display.Paint(Image + Guard * ImageWidth + Guard, ImageWidth);
         CheckGuards();
+        // The copy repaints only what changed: now and then the whole picture is compared
+        // with the frame buffer, so a block left stale shows.
+        if (++Blits % PictureCheckInterval == 0) CheckPicture();
     }
     void HideDisplay() override {}
     void ShowDisplay() override {}
@@ -309,6 +313,22 @@ private:
             }
         }
     }
+    // Every image pixel against its display pixel: 2 x 2 blocks, lit or unlit.
+    static void CheckPicture()
+    {
+        for (u32 y = 0; y < 128; ++y) {
+            for (u32 x = 0; x < 256; ++x) {
+                const u32 want = GetPixel(static_cast<u8>(x / 2), static_cast<u8>(y / 2)) ? LcdLitRgb : LcdUnlitRgb;
+                if (Image[(Guard + y) * ImageWidth + Guard + x] == want) continue;
+                char message[96];
+                std::snprintf(message, sizeof message, "display image pixel (%u, %u) does not show the frame buffer", x, y);
+                FailInvariant(message);
+            }
+        }
+    }
+    static constexpr u32 PictureCheckInterval = 16;
+    DisplayCopy Display;
+    u32 Blits = 0;
     bool CycleRan = false;
 };
 

@@ -149,7 +149,7 @@ void ScriptPanel::ExecuteLines(bool insidePump)
     Finish();
 }
 
-void ScriptPanel::BlitLcd() { PaintDisplayImage(DisplayImage, 256); }
+void ScriptPanel::BlitLcd() { Display.Paint(DisplayImage, 256); }
 
 void ScriptPanel::SetLabel(u8 label, s32 value)
 {

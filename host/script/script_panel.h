@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "../../instrument/front_panel.h"
+#include "../display_copy.h"
 
 class ScriptPanel : public FrontPanel {
 public:
@@ -43,4 +44,5 @@ private:
     u32 Lamp = 255;
     u32 MemoLines = 0;
     u32 DisplayImage[256 * 128];
+    DisplayCopy Display;
 };

@@ -78,7 +78,27 @@ LcdImage::LcdImage(QWidget *parent)
 void LcdImage::SetHidden(bool hidden)
 {
     Hidden = hidden;
-    if (!hidden) update();
+    if (!hidden) BringToScreen();
+}
+
+void LcdImage::CopyFrameBuffer()
+{
+    // Every write into the picture changes its cache key: a write from elsewhere (or a
+    // picture made anew) shows as a key other than the one after the last copy, and then
+    // the copy repaints the whole display.
+    if (Picture.cacheKey() != CopiedKey) Copy.Forget();
+    // Straight into the image's memory, no toolkit call per pixel.
+    if (Copy.Paint(reinterpret_cast<u32 *>(Picture.bits()), static_cast<u32>(Picture.bytesPerLine() / 4)))
+        Changed = true;
+    CopiedKey = Picture.cacheKey();
+    if (!Hidden) BringToScreen();
+}
+
+void LcdImage::BringToScreen()
+{
+    if (!Changed) return;
+    Changed = false;
+    update();
 }
 
 void LcdImage::paintEvent(QPaintEvent *)
@@ -370,13 +390,7 @@ void TForm1::Timer2Timer() { Timer2Tick(); }
 
 void TForm1::PumpMessages() { QCoreApplication::processEvents(); }
 
-void TForm1::BlitLcd()
-{
-    // Straight into the image's memory: 8192 2x2 blocks with no toolkit call per pixel.
-    PaintDisplayImage(reinterpret_cast<u32 *>(Image1->Picture.bits()),
-                      static_cast<u32>(Image1->Picture.bytesPerLine() / 4));
-    if (!Image1->IsHidden()) Image1->update();
-}
+void TForm1::BlitLcd() { Image1->CopyFrameBuffer(); }
 
 void TForm1::HideDisplay() { Image1->SetHidden(true); }
 void TForm1::ShowDisplay() { Image1->SetHidden(false); }

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include "../../instrument/front_panel.h"
+#include "../display_copy.h"
 
 /// The enlarged display: a 257 x 129 image painted straight from the frame buffer.
 class LcdImage : public QWidget {
@@ -26,11 +27,20 @@ public:
     /// While hidden the picture is not brought to the screen.
     void SetHidden(bool hidden);
     bool IsHidden() const { return Hidden; }
+    /// Brings the picture up to date with the frame buffer, repainting only what changed;
+    /// a change reaches the screen now, or when the display is shown again.
+    void CopyFrameBuffer();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    /// Asks for a repaint if the picture changed since it was last brought to the screen.
+    void BringToScreen();
+
+    DisplayCopy Copy;
+    qint64 CopiedKey = 0;  ///< the picture's cache key after the last copy
+    bool Changed = false;  ///< the picture changed since it was last brought to the screen
     bool Hidden = false;
 };
 
