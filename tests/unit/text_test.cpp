@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "lcd/fonts.h"
 #include "lcd/framebuffer.h"
@@ -240,6 +242,93 @@ TEST_F(TextTest, SpecialGlyphsHaveTheirFixedShapes)
     EXPECT_TRUE(GetPixel(2, 1));
     EXPECT_FALSE(GetPixel(3, 1));
     EXPECT_TRUE(GetPixel(5, 2));
+}
+
+// ---- Whole-cell writes against the drawing pixel by pixel ----
+
+// The text drawn one pixel at a time through PlotPixel, the way the routines drew every cell
+// before cells on the display were written a layer at a time: PlotPixel drops the points off
+// the display, positions wrap modulo 256.
+void PixelByPixelText(u8 x, u8 y, const char *text, u8 tall, u8 inverse)
+{
+    for (const char *p = text; *p != 0; ++p, x = static_cast<u8>(x + 8)) {
+        const u8 code = static_cast<u8>(*p);
+        for (int c = 0; c < 8; ++c)
+            for (int r = 0; r < 8; ++r) {
+                const bool lit = code >= 32 && LargeBit(code, c, r);
+                if (inverse != 1 && !lit) continue;
+                const u8 mode = inverse == 1 && lit ? PixelClear : PixelSet;
+                const u8 px = static_cast<u8>(x + c);
+                if (tall != 1) {
+                    PlotPixel(px, static_cast<u8>(y + r), mode);
+                    continue;
+                }
+                PlotPixel(px, static_cast<u8>(y + 2 * r), mode);
+                PlotPixel(px, static_cast<u8>(y + 2 * r + 1), mode);
+            }
+    }
+}
+
+void PixelByPixelSmallText(u8 x, u8 y, const char *text, u8 invertFrom)
+{
+    for (int i = 0; text[i] != 0; ++i, x = static_cast<u8>(x + 6)) {
+        const u8 code = static_cast<u8>(text[i]) & 0x7F;
+        for (int c = 0; c < 6; ++c)
+            for (int r = 0; r < 8; ++r)
+                if (SmallBit(code, c, r) != (i >= invertFrom))
+                    PlotPixel(static_cast<u8>(x + c), static_cast<u8>(y + r - 1), PixelSet);
+    }
+}
+
+// A background with lit and unlit pixels in every byte, so that pixels a cell lights, unlights
+// or leaves alone all show.
+void FillPattern()
+{
+    for (int i = 0; i < 1024; ++i) FrameBuffer[i] = static_cast<u8>(i * 37 + (i >> 3) * 11 + 0x5A);
+}
+
+TEST_F(TextTest, EveryPositionDrawsWhatThePixelByPixelDrawingDraws)
+{
+    struct Case {
+        const char *What;
+        bool Small;
+        const char *Text;
+        u8 Tall;
+        u8 Inverse;  // the small font: invertFrom
+    };
+    const Case cases[] = {
+        {"large", false, "A%9\x94", 0, 0},       {"large inverse", false, "W|\x01g", 0, 1},
+        {"tall", false, "0+8", 1, 0},             {"tall inverse", false, "-7M", 1, 1},
+        {"other flag values", false, "B4", 2, 7}, {"small", true, "Gq|~", 0, 100},
+        {"small inverted from the second", true, "AB\xC1", 0, 1}, {"small inverted", true, "w0", 0, 0},
+    };
+    // Every position along one axis while the other sits at, next to or past an edge, or
+    // well inside the display.
+    const u8 edgeRows[] = {0, 1, 6, 7, 8, 9, 31, 48, 49, 50, 55, 56, 57, 58, 63, 64, 65, 200, 240, 248, 249, 250, 255};
+    const u8 edgeColumns[] = {0, 1, 2, 60, 119, 120, 121, 122, 123, 127, 128, 129, 200, 247, 248, 249, 250, 251, 255};
+    std::vector<std::pair<u8, u8>> places;
+    for (int along = 0; along < 256; ++along) {
+        for (u8 y : edgeRows) places.emplace_back(static_cast<u8>(along), y);
+        for (u8 x : edgeColumns) places.emplace_back(x, static_cast<u8>(along));
+    }
+    u8 want[1024];
+    for (const Case &c : cases) {
+        char text[8];
+        std::strcpy(text, c.Text);
+        int failures = 0;
+        for (const auto &[x, y] : places) {
+            FillPattern();
+            if (c.Small) PixelByPixelSmallText(x, y, text, c.Inverse);
+            else PixelByPixelText(x, y, text, c.Tall, c.Inverse);
+            std::memcpy(want, FrameBuffer, sizeof want);
+            FillPattern();
+            if (c.Small) DrawSmallText(x, y, text, c.Inverse);
+            else DrawText(x, y, text, c.Tall, c.Inverse);
+            if (std::memcmp(want, FrameBuffer, sizeof want) == 0) continue;
+            ADD_FAILURE() << c.What << " at x " << int(x) << " y " << int(y);
+            if (++failures == 5) break;
+        }
+    }
 }
 
 // Number of separate strokes (8-connected groups of lit pixels) in a large-font cell.
