@@ -3,16 +3,19 @@
 // nothing has left its range (see invariants.h), that the display copy stays inside the
 // display image and that every cycle returns.
 //
-//   vantro2-fuzz [--seed N] [--seeds COUNT] [--events N] [--long] [--script FILE [--expect FILE]]
+//   vantro2-fuzz [--seed N] [--seeds COUNT | --min-seeds COUNT --budget-seconds S] [--events N]
+//                [--long] [--script FILE [--expect FILE]]
 //
 // Each seed is one reproducible sequence of events, run in a child process of its own so
 // that every sequence starts from a freshly started program and a crash is caught. A failing
-// seed prints the sequence as a vantro2-script scenario that reproduces it.
+// seed prints the sequence as a vantro2-script scenario that reproduces it. With a time budget
+// the run always does its minimum number of seeds and then starts further seeds until the
+// budget is spent, so that a loaded machine does less and never runs on and on.
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <string>
 #include <sys/mman.h>
 #include <sys/time.h>
@@ -411,7 +414,8 @@ void RecordWarnings()
 
 struct Options {
     u64 FirstSeed = 1;
-    u64 Seeds = 1;
+    u64 Seeds = 1;        ///< seeds to run; with a budget, the minimum
+    u64 BudgetSeconds = 0;  ///< 0: exactly Seeds seeds; else further seeds until this much time has passed
     u64 Events = 20000;
     bool Long = false;
     const char *ScriptFile = nullptr;
@@ -430,9 +434,13 @@ int Usage(const char *problem)
 {
     if (problem != nullptr) std::fprintf(stderr, "vantro2-fuzz: %s\n", problem);
     std::fprintf(stderr,
-                 "usage: vantro2-fuzz [--seed N] [--seeds COUNT] [--events N] [--long] [--script FILE [--expect FILE]]\n"
+                 "usage: vantro2-fuzz [--seed N] [--seeds COUNT | --min-seeds COUNT --budget-seconds S] [--events N]\n"
+                 "                    [--long] [--script FILE [--expect FILE]]\n"
                  "  --seed N       first seed (default 1)\n"
                  "  --seeds COUNT  number of seeds from the first (default 1; --long: 1000)\n"
+                 "  --min-seeds COUNT, --budget-seconds S\n"
+                 "                 at least COUNT seeds, then further seeds until S seconds have\n"
+                 "                 passed since the start (a seed once started runs to its end)\n"
                  "  --events N     events per seed (default 20000; --long: 200000)\n"
                  "  --long         the long run: many seeds of many events, progress every 10 s\n"
                  "  --script FILE  also write the script of the first failing seed to FILE (of the\n"
@@ -482,7 +490,7 @@ bool WriteFile(const char *name, u64 seed, bool probes)
 int main(int argc, char **argv)
 {
     Options options;
-    bool seedsGiven = false, eventsGiven = false;
+    bool seedsGiven = false, eventsGiven = false, minSeedsGiven = false;
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -493,6 +501,12 @@ int main(int argc, char **argv)
         } else if (std::strcmp(arg, "--seeds") == 0 && hasValue) {
             if (!ParseCount(argv[++i], 1, 1000000000ull, options.Seeds)) return Usage("bad --seeds (1..1000000000)");
             seedsGiven = true;
+        } else if (std::strcmp(arg, "--min-seeds") == 0 && hasValue) {
+            if (!ParseCount(argv[++i], 1, 1000000000ull, options.Seeds)) return Usage("bad --min-seeds (1..1000000000)");
+            minSeedsGiven = true;
+        } else if (std::strcmp(arg, "--budget-seconds") == 0 && hasValue) {
+            if (!ParseCount(argv[++i], 1, 86400ull * 365, options.BudgetSeconds))
+                return Usage("bad --budget-seconds (1..31536000)");
         } else if (std::strcmp(arg, "--events") == 0 && hasValue) {
             if (!ParseCount(argv[++i], 1, 100000000ull, options.Events)) return Usage("bad --events (1..100000000)");
             eventsGiven = true;
@@ -504,8 +518,10 @@ int main(int argc, char **argv)
             return Usage("unknown or incomplete option");
         }
     }
+    if (seedsGiven && minSeedsGiven) return Usage("--seeds and --min-seeds exclude each other");
+    if (minSeedsGiven != (options.BudgetSeconds > 0)) return Usage("--min-seeds and --budget-seconds go together");
     if (options.Long) {
-        if (!seedsGiven) options.Seeds = 1000;
+        if (!seedsGiven && !minSeedsGiven) options.Seeds = 1000;
         if (!eventsGiven) options.Events = 200000;
     }
 
@@ -523,9 +539,17 @@ int main(int argc, char **argv)
     u32 deepest = 0;
     u64 reached = 0;
     std::string warnings;
-    const std::time_t started = std::time(nullptr);
-    std::time_t lastReport = started;
-    for (u64 n = 0; n < options.Seeds; ++n) {
+    const std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
+    const auto secondsSinceStart = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    };
+    // The minimum number of seeds always runs; with a budget, further seeds while time is left.
+    u64 n = 0;
+    const auto anotherSeed = [&] {
+        return n < options.Seeds || (options.BudgetSeconds > 0 && secondsSinceStart() < options.BudgetSeconds);
+    };
+    double lastReport = 0;
+    for (; anotherSeed(); ++n) {
         const u64 seed = options.FirstSeed + n;
         std::memset(Shared, 0, sizeof(SharedBlock));
         std::fflush(stdout);
@@ -546,9 +570,6 @@ int main(int argc, char **argv)
         const bool passed = Shared->Verdict == VerdictPassed && WIFEXITED(status) && WEXITSTATUS(status) == 0;
         if (passed) {
             if (warnings.empty()) warnings = Shared->Warnings;
-            const bool lastWithoutFailure = failures == 0 && n + 1 == options.Seeds;
-            if (lastWithoutFailure && (!WriteFile(options.ScriptFile, seed, false) || !WriteFile(options.ExpectFile, seed, true)))
-                return 2;
         } else {
             ++failures;
             std::printf("seed %llu: %s after %llu events: %s\n", static_cast<unsigned long long>(seed),
@@ -561,15 +582,18 @@ int main(int argc, char **argv)
                 if (!WriteFile(options.ScriptFile, seed, false)) return 2;
             }
         }
-        const std::time_t now = std::time(nullptr);
+        const double now = secondsSinceStart();
         if (options.Long && now - lastReport >= 10) {
             lastReport = now;
-            std::printf("... %llu seeds, %llu events, %llu cycles, %llu failing, %lld s\n",
+            std::printf("... %llu seeds, %llu events, %llu cycles, %llu failing, %.0f s\n",
                         static_cast<unsigned long long>(n + 1), static_cast<unsigned long long>(totalEvents),
-                        static_cast<unsigned long long>(totalCycles), static_cast<unsigned long long>(failures),
-                        static_cast<long long>(now - started));
+                        static_cast<unsigned long long>(totalCycles), static_cast<unsigned long long>(failures), now);
         }
     }
+    // Without a failure the files show the last seed, which the shared block still holds.
+    const u64 lastSeed = options.FirstSeed + n - 1;
+    if (failures == 0 && (!WriteFile(options.ScriptFile, lastSeed, false) || !WriteFile(options.ExpectFile, lastSeed, true)))
+        return 2;
     if (!warnings.empty()) {
         std::printf("warnings (not faults):\n%s", warnings.c_str());
     }
@@ -581,10 +605,10 @@ int main(int argc, char **argv)
     }
     std::printf("screens reached: %u of %u%s%s\n", reachedCount, static_cast<unsigned>(ScreenRegistryCount),
                 missed.empty() ? "" : "; not reached:", missed.c_str());
-    std::printf("seeds %llu..%llu: %llu events, %llu cycles, deepest nesting %u, %llu failing, %lld s\n",
-                static_cast<unsigned long long>(options.FirstSeed),
-                static_cast<unsigned long long>(options.FirstSeed + options.Seeds - 1),
-                static_cast<unsigned long long>(totalEvents), static_cast<unsigned long long>(totalCycles), deepest,
-                static_cast<unsigned long long>(failures), static_cast<long long>(std::time(nullptr) - started));
+    std::printf("seeds %llu..%llu (%llu seeds): %llu events, %llu cycles, deepest nesting %u, %llu failing, %.1f s\n",
+                static_cast<unsigned long long>(options.FirstSeed), static_cast<unsigned long long>(lastSeed),
+                static_cast<unsigned long long>(n), static_cast<unsigned long long>(totalEvents),
+                static_cast<unsigned long long>(totalCycles), deepest, static_cast<unsigned long long>(failures),
+                secondsSinceStart());
     return failures == 0 ? 0 : 1;
 }
