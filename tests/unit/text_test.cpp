@@ -304,8 +304,8 @@ TEST_F(TextTest, EveryPositionDrawsWhatThePixelByPixelDrawingDraws)
     };
     // Every position along one axis while the other sits at, next to or past an edge, or
     // well inside the display.
-    const u8 edgeRows[] = {0, 1, 6, 7, 8, 9, 31, 48, 49, 50, 55, 56, 57, 58, 63, 64, 65, 200, 240, 248, 249, 250, 255};
-    const u8 edgeColumns[] = {0, 1, 2, 60, 119, 120, 121, 122, 123, 127, 128, 129, 200, 247, 248, 249, 250, 251, 255};
+    const u8 edgeRows[] = {0, 1, 7, 8, 31, 48, 49, 50, 56, 57, 58, 63, 64, 200, 248, 249, 250, 255};
+    const u8 edgeColumns[] = {0, 1, 60, 120, 121, 122, 123, 127, 128, 200, 248, 249, 250, 251, 255};
     std::vector<std::pair<u8, u8>> places;
     for (int along = 0; along < 256; ++along) {
         for (u8 y : edgeRows) places.emplace_back(static_cast<u8>(along), y);
