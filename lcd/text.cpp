@@ -101,6 +101,7 @@ void PlotSmallColumn(u8 x, u8 y, u8 column, bool inverted)
 
 constexpr u8 LargeWidth = 8;
 constexpr u8 SmallWidth = 6;
+
 // Bytes 0 .. width - 1 of a word set.
 constexpr u64 ColumnsMask(u8 width) { return width >= 8 ? ~0ull : (1ull << (8 * width)) - 1; }
 
