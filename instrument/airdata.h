@@ -69,3 +69,7 @@ void ResetMaxValues();
 s32 ToFahrenheit(s32 c);
 /// Integer square root by shift and subtract.
 u32 IntSqrt(u32 x);
+
+struct StateTable;
+/// The air data values, filters, maxima and alarm words by name.
+extern const StateTable AirDataState;

@@ -51,8 +51,6 @@ u32 FlowPulsesPerUnit()
     return PulsesPerFuelUnit(k);
 }
 
-bool GallonUnits() { return (FuelUnit & 1) != 0; }
-
 /// The reading before averaging, in rpm, at most 19999.
 u32 RawRpm()
 {
@@ -115,7 +113,7 @@ void CalculateLevel()
 {
     FuelRemainingPulses -= static_cast<s32>(FuelFlowPulses);
     if (FuelRemainingPulses < 0) FuelRemainingPulses = 0;
-    const s64 perUnit = GallonUnits() ? 100 : 10;
+    const s64 perUnit = FuelInGallons() ? 100 : 10;
     s32 level = RoundTenth(static_cast<s32>(FuelRemainingPulses * perUnit / FlowPulsesPerUnit()));
     if (level > TankSize) level = TankSize;
     if (level != static_cast<s32>(FuelLevel)) SaveFuelLevel(static_cast<u32>(level));
@@ -124,7 +122,7 @@ void CalculateLevel()
 
 void AccumulateFuelUsed()
 {
-    FuelUsedPulses += GallonUnits() ? 10 * FuelFlowPulses : FuelFlowPulses;
+    FuelUsedPulses += FuelInGallons() ? 10 * FuelFlowPulses : FuelFlowPulses;
     const s32 used = static_cast<s32>(FuelUsedPulses / FlowPulsesPerUnit());
     if (used != FuelUsed) {
         SaveFuelUsed();
@@ -156,7 +154,7 @@ void UpdateRangeAndEndurance()
     } else if (flow == 0) {
         FuelRange = NoFlowMarker;
         FuelEndurance = NoFlowMarker;
-    } else if (GallonUnits()) {
+    } else if (FuelInGallons()) {
         FuelRange = RangeSpeed() * level / flow;
         FuelEndurance = level * 60 / flow;
     } else {
@@ -208,7 +206,7 @@ void UpdateFuelFlow()
     UpdateRangeAndEndurance();
 }
 
-u32 PulsesPerFuelUnit(u32 k) { return (FuelUnit & 1) != 0 ? k * 37854 / 10000 : k; }
+u32 PulsesPerFuelUnit(u32 k) { return FuelInGallons() ? k * 37854 / 10000 : k; }
 
 s32 RoundTenth(s32 x)
 {

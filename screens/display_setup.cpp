@@ -7,6 +7,7 @@
 #include "../lcd/text.h"
 #include "../lcd/widgets.h"
 #include "menu_engine.h"
+#include "unit_text.h"
 #include "screens.h"
 
 // The clock fields while SET DATE&TIME edits them (the year in full).

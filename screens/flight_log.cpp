@@ -112,7 +112,7 @@ void EraseLog()
 
 const TextLine EraseLines[] = {{"ERASE", 84, 3, 1}, {"FLIGHT", 84, 20, 1}, {"LOG", 84, 37, 1}};
 const ConfirmDialog EraseDialog =
-    ConfirmDialog(3, EraseLines, " ERASE ", EraseLog, FlightLogScreen).Ignoring(KeyBit(KeyClockwise) | KeyBit(KeyAntiClockwise));
+    ConfirmDialog(IconQuestion, EraseLines, " ERASE ", EraseLog, FlightLogScreen).Ignoring(KeyBit(KeyClockwise) | KeyBit(KeyAntiClockwise));
 
 const StateVar FlightLogVars[] = {
     STATE_VAR(SelectedLogSlot, U8),
@@ -144,7 +144,7 @@ void LogEntryScreen()
 
 void LogInFlightScreen()
 {
-    DrawIcon(5);
+    DrawIcon(IconMessage);
     DrawTextLines(InFlightLines, sizeof InFlightLines / sizeof InFlightLines[0]);
     CloseOnAnyKey(ReturnScreen);
 }

@@ -22,8 +22,6 @@ namespace {
 constexpr u8 FuelSetupMenuEntry = 10;
 constexpr s32 SenderReadingTop = 4096;  // the top of an analogue input
 
-bool GallonUnits() { return FuelUnit % 2 == 1; }
-
 // ---- FUEL SETUP ----
 
 bool GpsSpeedChosen() { return FuelSpeedSource == 1; }
@@ -100,7 +98,7 @@ char PointLabels[6][WidgetTextSize];
 void WritePointLabels()
 {
     for (u8 i = 0; i < 6; ++i) {
-        if (GallonUnits()) {
+        if (FuelInGallons()) {
             const float gallons = static_cast<float>(static_cast<s64>(TankSize) * 20 * i) * 0.001f;
             std::snprintf(PointLabels[i], WidgetTextSize, "%4.1fG: ", static_cast<double>(gallons));
         } else {

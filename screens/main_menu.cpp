@@ -1,8 +1,8 @@
 // The main menu and the shared DONE message.
 #include "main_menu.h"
 
-#include "../host/main_loop.h"
 #include "../instrument/settings.h"
+#include "../instrument/time_base.h"
 #include "../lcd/framebuffer.h"
 #include "../lcd/text.h"
 #include "../lcd/widgets.h"
@@ -15,25 +15,25 @@ namespace {
 struct MainMenuEntry {
     const char *Line1;
     const char *Line2;  ///< nullptr: the caption is one line at y 26
-    u8 Icon;
+    IconName Icon;
     ScreenFn Opens;
 };
 
 const MainMenuEntry Entries[MainMenuEntriesCalibrate] = {
-    {"EXIT", "MENU", 1, MainPageScreen},
-    {"MAXIMUM", "VALUES", 4, MaxValuesScreen},
-    {"FLIGHT", "LOG", 0, FlightLogScreen},
-    {"FUEL", "TOTAL", 12, FuelTotalScreen},
-    {"DISPLAY", "SETUP", 9, DisplaySetupScreen},
-    {"HOBBS", "METER", 14, HobbsMeterScreen},
-    {"ALTITUDE", "SETUP", 6, AltSetupScreen},
-    {"AIRSPEED", "SETUP", 7, AsiSetupScreen},
-    {"VSI", "SETUP", 8, VsiSetupScreen},
-    {"RPM", "SETUP", 10, RpmSetupScreen},
-    {"FUEL", "SETUP", 13, FuelSetupScreen},
-    {"VOLTS", "SETUP", 15, VoltsSetupScreen},
-    {"ADC", "VALUES", 11, AdcValuesScreen},
-    {"CALIBRATE", nullptr, 2, CalibrateScreen},
+    {"EXIT", "MENU", IconExit, MainPageScreen},
+    {"MAXIMUM", "VALUES", IconMaxValues, MaxValuesScreen},
+    {"FLIGHT", "LOG", IconFlightLog, FlightLogScreen},
+    {"FUEL", "TOTAL", IconFuelTotal, FuelTotalScreen},
+    {"DISPLAY", "SETUP", IconDisplaySetup, DisplaySetupScreen},
+    {"HOBBS", "METER", IconHobbsMeter, HobbsMeterScreen},
+    {"ALTITUDE", "SETUP", IconAltSetup, AltSetupScreen},
+    {"AIRSPEED", "SETUP", IconAsiSetup, AsiSetupScreen},
+    {"VSI", "SETUP", IconVsiSetup, VsiSetupScreen},
+    {"RPM", "SETUP", IconRpmSetup, RpmSetupScreen},
+    {"FUEL", "SETUP", IconFuelSetup, FuelSetupScreen},
+    {"VOLTS", "SETUP", IconVoltsSetup, VoltsSetupScreen},
+    {"ADC", "VALUES", IconAdcValues, AdcValuesScreen},
+    {"CALIBRATE", nullptr, IconCalibrate, CalibrateScreen},
 };
 
 void DrawEntry(const MainMenuEntry &entry)

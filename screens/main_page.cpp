@@ -3,14 +3,15 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "../host/main_loop.h"
 #include "../instrument/airdata.h"
 #include "../instrument/engine_fuel.h"
 #include "../instrument/flight.h"
 #include "../instrument/settings.h"
 #include "../instrument/state_table.h"
+#include "../instrument/time_base.h"
 #include "../lcd/framebuffer.h"
 #include "../lcd/text.h"
+#include "../lcd/widgets.h"
 #include "navigation.h"
 #include "screens.h"
 
@@ -21,7 +22,7 @@ const u8 VsiBarSteps[32] = {0,  4,  8,  12, 16, 20, 24,  28,  32,  36,  40,  44,
 
 namespace {
 
-constexpr u8 TextSize = 32;  // every text is composed into a buffer of this size
+constexpr u8 TextSize = WidgetTextSize;  // every text is composed into a buffer of this size
 
 // QNH steps of the knob and the open range it keeps QNH inside.
 constexpr u32 QnhStepMillibar = 1000;
@@ -53,18 +54,8 @@ u8 TableIndex(u8 value, u8 count) { return value < count ? value : 0; }
 
 u8 ShownInfoPage() { return TableIndex(InfoPage, 4); }
 
-bool FuelInGallons() { return (FuelUnit & 1) != 0; }
-
 // 0 statute miles (L/sm, G/sm), 1 nautical miles (L/nm, G/nm), 2 kilometres (L/km, G/km).
 u8 FuelDistanceUnit() { return TableIndex(static_cast<u8>(FuelUnit / 2), 3); }
-
-void AppendText(char *text, const char *tail)
-{
-    u8 n = 0;
-    while (n < TextSize - 1 && text[n] != 0) ++n;
-    while (n < TextSize - 1 && *tail != 0) text[n++] = *tail++;
-    text[n] = 0;
-}
 
 // A value in its alarm state is drawn only in the lit half of the blink period.
 bool Steady(bool alarmState) { return !alarmState || BlinkFlag == 1; }

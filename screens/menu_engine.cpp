@@ -116,7 +116,7 @@ void FormatRowValue(const MenuRow &row, char *text)
     }
     case RowNumber: {
         const s32 v = ReadValue(row.Value);
-        const bool tenths = row.Show == ShowTenths || (row.Show == ShowFuel && FuelUnit % 2 == 1);
+        const bool tenths = row.Show == ShowTenths || (row.Show == ShowFuel && FuelInGallons());
         const char *fmt = row.Show == ShowFuel ? (tenths ? "%.1f" : "%d") : row.Fmt;
         if (tenths) std::snprintf(text, WidgetTextSize, fmt, v * 0.1);
         else std::snprintf(text, WidgetTextSize, fmt, static_cast<int>(v));
@@ -204,7 +204,8 @@ static void DrawListRow(const MenuRow &row, u8 number, u8 top)
     }
     char value[WidgetTextSize];
     FormatRowValue(row, value);
-    DrawMenuRow(0, line, row.Label, value);
+    const RowHighlight highlight = Cursor != number ? HighlightNone : EditMode == 0 ? HighlightRow : HighlightValue;
+    DrawMenuRow(0, line, row.Label, value, highlight);
 }
 
 // The key of a list once everything is drawn. `cursorRow` is the row under the cursor
@@ -323,7 +324,7 @@ void RunConfirmDialog(const ConfirmDialog &dialog)
 void DrawMessageFrame()
 {
     DrawTitle(" MESSAGE ");
-    DrawIcon(5);
+    DrawIcon(IconMessage);
 }
 
 void CloseOnAnyKey(ScreenFn back)

@@ -30,6 +30,7 @@
 // rows, .OnDone(fn) replaces the return to the main menu, .TitleBy(fn) makes the title,
 // .RowKeysBy(fn) hands the row keys to a handler called right after each row is drawn.
 #include "../lcd/framebuffer.h"
+#include "../lcd/icons.h"
 #include "../lcd/types.h"
 #include "navigation.h"
 
@@ -304,11 +305,11 @@ void DrawTextLines(const TextLine *lines, u8 count);
 constexpr u8 KeyBit(u8 key) { return static_cast<u8>(1u << key); }
 
 /// No picture on a dialog.
-constexpr u8 NoIcon = 0xFF;
+constexpr IconName NoIcon = static_cast<IconName>(0xFF);
 
 /// A confirmation dialog: picture, lines, soft key and what each key does.
 struct ConfirmDialog {
-    u8 Icon;                ///< DrawIcon index, or NoIcon
+    IconName Icon;          ///< picture at the left, or NoIcon
     const TextLine *Lines;
     u8 LineCount;
     const char *SoftKey;    ///< " ERASE ", " ZERO " ... inverted at x 0, y 56
@@ -318,7 +319,7 @@ struct ConfirmDialog {
     u8 IgnoredKeys;         ///< keys consumed while the dialog stays
 
     template <u8 N>
-    constexpr ConfirmDialog(u8 icon, const TextLine (&lines)[N], const char *softKey, void (*perform)(), ScreenFn back)
+    constexpr ConfirmDialog(IconName icon, const TextLine (&lines)[N], const char *softKey, void (*perform)(), ScreenFn back)
         : Icon(icon), Lines(lines), LineCount(N), SoftKey(softKey), Perform(perform), Back(back),
           PerformKeys(KeyBit(KeyLeft)), IgnoredKeys(0)
     {
@@ -336,7 +337,7 @@ void DrawSoftKey(const char *label);
 /// ReturnScreen = back, then the DONE message becomes current.
 void ShowDoneMessage(ScreenFn back);
 
-/// Title " MESSAGE " and picture 5, the frame of every message box.
+/// Title " MESSAGE " and the message picture, the frame of every message box.
 void DrawMessageFrame();
 /// Any key 1 to 5 makes `back` current (the main page when `back` is nullptr); the key is
 /// consumed in every case.

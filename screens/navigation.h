@@ -23,3 +23,7 @@ extern const u8 ScreenRegistryCount;
 const char *ScreenName(ScreenFn screen);
 /// Screen function of a name, or nullptr.
 ScreenFn ScreenByName(const char *name);
+
+struct StateTable;
+/// The navigation state by name.
+extern const StateTable NavigationState;

@@ -38,3 +38,9 @@ void AdcValuesScreen();         ///< raw input readings
 void CalibrateScreen();         ///< calibration trims
 void FlightStartStopScreen();   ///< start or stop a manual flight
 void ResetAirDistanceScreen();  ///< air distance reset prompt
+
+// The variables of the screen units without a header of their own, by name.
+struct StateTable;
+extern const StateTable DisplaySetupState;     ///< the SET DATE&TIME fields
+extern const StateTable FlightLogScreenState;  ///< the log page's slot
+extern const StateTable HobbsCodeState;        ///< the digit cells and the pending code

@@ -467,7 +467,7 @@ void DialogScreen() {}
 const TextLine DialogLines[] = {{"SURE?", 64, 5, 0}};
 const ConfirmDialog Plain(NoIcon, DialogLines, " ZERO ", Perform, BackScreen);
 const ConfirmDialog KnobToo = ConfirmDialog(NoIcon, DialogLines, " ZERO ", Perform, BackScreen).AlsoPerformOn(KeyBit(KeyClockwise));
-const ConfirmDialog KnobIgnored = ConfirmDialog(3, DialogLines, " ERASE ", Perform, BackScreen)
+const ConfirmDialog KnobIgnored = ConfirmDialog(IconQuestion, DialogLines, " ERASE ", Perform, BackScreen)
                                       .Ignoring(KeyBit(KeyClockwise) | KeyBit(KeyAntiClockwise));
 
 u8 DialogKey(const ConfirmDialog &dialog, u8 key)
