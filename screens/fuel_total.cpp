@@ -20,8 +20,6 @@ s32 StartingLevel;
 
 namespace {
 
-constexpr u8 FuelTotalMenuEntry = 3;
-
 /// Flow pulses per fuel unit of the K-factor; never 0, so it can always divide.
 u32 PulsesPerUnitNow()
 {
@@ -51,7 +49,7 @@ void DrawTotal()
 const MenuRow TotalRows[] = {
     ActionRow("RESET TOTAL", ResetTotal),
 };
-const MenuList FuelTotal = MenuList(" FUEL TOTAL ", FuelTotalMenuEntry, TotalRows).DrawAfter(DrawTotal);
+const MenuList FuelTotal = MenuList(" FUEL TOTAL ", TotalRows).DrawAfter(DrawTotal);
 
 // ---- Starting-level prompt ----
 

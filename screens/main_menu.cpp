@@ -19,7 +19,9 @@ struct MainMenuEntry {
     ScreenFn Opens;
 };
 
-const MainMenuEntry Entries[MainMenuEntriesCalibrate] = {
+// One row per entry, in menu order; the entries after the first MainMenuEntries are shown
+// only while the Calibrate input is set.
+const MainMenuEntry Entries[] = {
     {"EXIT", "MENU", IconExit, MainPageScreen},
     {"MAXIMUM", "VALUES", IconMaxValues, MaxValuesScreen},
     {"FLIGHT", "LOG", IconFlightLog, FlightLogScreen},
@@ -35,6 +37,9 @@ const MainMenuEntry Entries[MainMenuEntriesCalibrate] = {
     {"ADC", "VALUES", IconAdcValues, AdcValuesScreen},
     {"CALIBRATE", nullptr, IconCalibrate, CalibrateScreen},
 };
+constexpr u8 EntryCount = sizeof Entries / sizeof Entries[0];
+constexpr u8 CalibrateOnlyEntries = 2;
+constexpr u8 MainMenuEntries = EntryCount - CalibrateOnlyEntries;
 
 void DrawEntry(const MainMenuEntry &entry)
 {
@@ -50,12 +55,19 @@ void DrawEntry(const MainMenuEntry &entry)
 void OpenEntry(const MainMenuEntry &entry)
 {
     if (entry.Opens == MainPageScreen) SaveSettings();
-    Cursor = 0;
-    EditMode = 0;
-    CurrentScreen = entry.Opens;
+    OpenScreen(entry.Opens);
 }
 
 } // namespace
+
+const u8 MainMenuEntriesCalibrate = EntryCount;
+
+u8 MainMenuEntryOf(ScreenFn screen)
+{
+    for (u8 i = 0; i < EntryCount; ++i)
+        if (Entries[i].Opens == screen) return i;
+    return 0;
+}
 
 void DrawScrollBar(u8 index, u8 count)
 {
@@ -69,12 +81,12 @@ void DrawScrollBar(u8 index, u8 count)
 
 void MainMenuScreen()
 {
-    const u8 count = CalibrateMode == 1 ? MainMenuEntriesCalibrate : MainMenuEntries;
+    const u8 count = CalibrateMode == 1 ? EntryCount : MainMenuEntries;
     // An entry beyond the table (only reachable by writing Cursor directly) shows the last one.
-    if (Cursor >= MainMenuEntriesCalibrate) Cursor = MainMenuEntriesCalibrate - 1;
+    if (Cursor >= EntryCount) Cursor = EntryCount - 1;
     DrawTitle(" MAIN MENU ");
     DrawScrollBar(Cursor, count);
-    // Entries 12 and 13 stay shown and can be opened when Calibrate is unticked while the
+    // The Calibrate entries stay shown and can be opened when Calibrate is unticked while the
     // cursor is on them; the cursor just cannot move further down.
     DrawEntry(Entries[Cursor]);
     const u8 key = TakeKey();

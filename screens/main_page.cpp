@@ -462,13 +462,6 @@ bool AcknowledgeAlarms()
     return acknowledged;
 }
 
-void OpenScreen(ScreenFn screen)
-{
-    Cursor = 0;
-    EditMode = 0;
-    CurrentScreen = screen;
-}
-
 // One knob step, always one step per event; QNH stays inside the open range.
 void StepQnh(bool up)
 {

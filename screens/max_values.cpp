@@ -37,7 +37,7 @@ void DrawMaxLines()
 const MenuRow MaxRows[] = {
     ActionRow("RESET VALUES", ResetMaxValues),
 };
-const MenuList MaxValues = MenuList(" MAX VALUES ", 1, MaxRows).DrawAfter(DrawMaxLines);
+const MenuList MaxValues = MenuList(" MAX VALUES ", MaxRows).DrawAfter(DrawMaxLines);
 
 } // namespace
 

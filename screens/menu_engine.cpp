@@ -7,6 +7,7 @@
 #include "../lcd/framebuffer.h"
 #include "../lcd/text.h"
 #include "../lcd/widgets.h"
+#include "main_menu.h"
 #include "screens.h"
 
 // ---- Values and steps ----
@@ -167,12 +168,7 @@ bool MoveListCursor(u8 key, u8 lastRow)
     return false;
 }
 
-void LeaveToMainMenu(u8 entry)
-{
-    Cursor = entry;
-    EditMode = 0;
-    CurrentScreen = MainMenuScreen;
-}
+void LeaveToMainMenu() { OpenScreen(MainMenuScreen, MainMenuEntryOf(CurrentScreen)); }
 
 static bool RowPresent(const MenuRow &row) { return row.Shown == nullptr || row.Shown(); }
 
@@ -220,8 +216,12 @@ static void HandleListKey(const MenuList &list, const MenuRow *cursorRow, u8 las
     }
     if (MoveListCursor(key, lastRow) || key != KeyCentre) return;
     if (Cursor == 0) {
-        if (list.Done != nullptr) list.Done();
-        else LeaveToMainMenu(list.MenuEntry);
+        if (list.Done != nullptr) {
+            list.Done();
+        } else {
+            if (list.Leave != nullptr) list.Leave();
+            LeaveToMainMenu();
+        }
     } else if (cursorRow == nullptr) {
         // The cursor stands past the last row (rows went away under it): nothing to select.
     } else if (cursorRow->Kind == RowAction) {

@@ -2,8 +2,8 @@
 // The one engine behind every menu screen: list screens declared as tables of rows, value
 // steps with their bound rules, digit editors, confirmation dialogs and message boxes.
 //
-// A list screen is a MenuList: a title, the main-menu entry that "*** DONE ***" returns to,
-// and its rows below "*** DONE ***" (row 0). RunMenuList draws it and handles its key:
+// A list screen is a MenuList: a title and its rows below "*** DONE ***" (row 0), which
+// returns to the main-menu entry that opens the screen. RunMenuList draws it and handles its key:
 //   - browse mode (EditMode 0): keys 2 and 5 move the cursor down, 3 and 4 up, never
 //     wrapping; the middle button leaves on row 0, performs an action row, and switches a
 //     value row into edit mode;
@@ -19,7 +19,7 @@
 //       ChoiceRow("VSI UNIT: ", VsiUnit, VsiUnitNames),
 //       NumberRow("VSI CAL: ", VsiCal, FixedStep(50, 150, StepStop, 1)).Format("%d%%"),
 //   };
-//   static const MenuList VsiSetup = MenuList(" VSI SETUP ", 8, VsiRows);
+//   static const MenuList VsiSetup = MenuList(" VSI SETUP ", VsiRows);
 //   void VsiSetupScreen() { RunMenuList(VsiSetup); }
 //
 // Rows that depend on settings: ChoiceRow(...).ShownWhen(RpmDisplayIsOn). Hooks on rows:
@@ -27,7 +27,8 @@
 // text itself, .OnSelect(fn) takes the middle button (capture instead of edit),
 // .Scaled(ShowTenths) prints value x 0.1. Hooks on lists: .EachCycle(fn) runs
 // after the title and before the rows (clamping), .DrawAfter(fn) draws fixed lines after the
-// rows, .OnDone(fn) replaces the return to the main menu, .TitleBy(fn) makes the title,
+// rows, .OnLeave(fn) runs before "*** DONE ***" returns to the main menu, .OnDone(fn)
+// replaces that return (a screen that may stay or go elsewhere), .TitleBy(fn) makes the title,
 // .RowKeysBy(fn) hands the row keys to a handler called right after each row is drawn.
 #include "../lcd/framebuffer.h"
 #include "../lcd/icons.h"
@@ -186,35 +187,31 @@ constexpr MenuRow CustomRow(const char *label, void (*text)(char *), void (*step
                    NumberRule{0, 0, nullptr, 0, 1, StepWrap}, nullptr, ShowPlain, text, step, nullptr, nullptr, nullptr};
 }
 
-/// A list screen: title, main-menu entry, rows and hooks.
+/// A list screen: title, rows and hooks.
 struct MenuList {
-    const char *Title;
-    u8 MenuEntry;                  ///< Cursor on the main menu after "*** DONE ***"
-    const MenuRow *Rows;           ///< rows 1, 2, ... ("*** DONE ***" is row 0 and implicit)
-    u8 RowCount;
-    void (*MakeTitle)(char *text); ///< writes a title that changes (replaces Title)
-    void (*Cycle)();               ///< each cycle after the title, before the rows
-    void (*After)();               ///< each cycle after the rows: fixed lines of the screen
-    void (*Done)();                ///< middle button on row 0 (replaces LeaveToMainMenu)
-    u8 KeysWhileDrawing;           ///< 1: edit keys act right after the cursor row is drawn
-    void (*RowKeys)(u8 index, u8 number);  ///< row key handler (see RowKeysBy), or nullptr
+    const char *Title = nullptr;
+    const MenuRow *Rows = nullptr;           ///< rows 1, 2, ... ("*** DONE ***" is row 0 and implicit)
+    u8 RowCount = 0;
+    void (*MakeTitle)(char *text) = nullptr; ///< writes a title that changes (replaces Title)
+    void (*Cycle)() = nullptr;               ///< each cycle after the title, before the rows
+    void (*After)() = nullptr;               ///< each cycle after the rows: fixed lines of the screen
+    void (*Leave)() = nullptr;               ///< before "*** DONE ***" returns to the main menu
+    void (*Done)() = nullptr;                ///< middle button on row 0 (replaces the return)
+    u8 KeysWhileDrawing = 0;                 ///< 1: edit keys act right after the cursor row is drawn
+    void (*RowKeys)(u8 index, u8 number) = nullptr;  ///< row key handler (see RowKeysBy), or nullptr
 
     /// A list with rows.
     template <u8 N>
-    constexpr MenuList(const char *title, u8 menuEntry, const MenuRow (&rows)[N])
-        : Title(title), MenuEntry(menuEntry), Rows(rows), RowCount(N), MakeTitle(nullptr), Cycle(nullptr),
-          After(nullptr), Done(nullptr), KeysWhileDrawing(0), RowKeys(nullptr)
+    constexpr MenuList(const char *title, const MenuRow (&rows)[N]) : Title(title), Rows(rows), RowCount(N)
     {
     }
     /// A list whose only row is "*** DONE ***".
-    constexpr MenuList(const char *title, u8 menuEntry)
-        : Title(title), MenuEntry(menuEntry), Rows(nullptr), RowCount(0), MakeTitle(nullptr), Cycle(nullptr),
-          After(nullptr), Done(nullptr), KeysWhileDrawing(0), RowKeys(nullptr)
-    {
-    }
+    explicit constexpr MenuList(const char *title) : Title(title) {}
     constexpr MenuList TitleBy(void (*make)(char *)) const { MenuList l = *this; l.MakeTitle = make; return l; }
     constexpr MenuList EachCycle(void (*cycle)()) const { MenuList l = *this; l.Cycle = cycle; return l; }
     constexpr MenuList DrawAfter(void (*after)()) const { MenuList l = *this; l.After = after; return l; }
+    /// `leave` runs when "*** DONE ***" is selected, before the return to the main menu.
+    constexpr MenuList OnLeave(void (*leave)()) const { MenuList l = *this; l.Leave = leave; return l; }
     constexpr MenuList OnDone(void (*done)()) const { MenuList l = *this; l.Done = done; return l; }
     /// Edit keys change the cursor row's value right after it is drawn, so rows drawn after it
     /// (and rows that come or go with it) already follow the change in the same picture.
@@ -248,8 +245,8 @@ void DrawDoneRow();
 /// Browse-mode cursor keys: 2 and 5 down to `lastRow`, 3 and 4 up to 0. True if the key
 /// was one of them.
 bool MoveListCursor(u8 key, u8 lastRow);
-/// Cursor on `entry`, EditMode 0, MainMenuScreen current.
-void LeaveToMainMenu(u8 entry);
+/// Back to the main menu with the cursor on the entry that opens the current screen.
+void LeaveToMainMenu();
 
 // ---------------------------------------------------------------------------------------
 // Digit editors
