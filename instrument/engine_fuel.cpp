@@ -139,9 +139,7 @@ u32 RangeSpeed()
         return gps < 0 ? 0 : static_cast<u32>(gps);
     }
     const u32 mph = FuelSpeedSource == 2 ? AirspeedMph : TrueAirspeed;
-    if (distanceUnit == 1) return mph * 869 / 1000;
-    if (distanceUnit == 2) return mph * 1609 / 1000;
-    return mph;
+    return MphIn(distanceUnit == 1 ? SpeedKnots : distanceUnit == 2 ? SpeedKmh : SpeedMph, mph);
 }
 
 void UpdateRangeAndEndurance()
@@ -172,9 +170,7 @@ void UpdateRpm()
     Rpm = RpmAverage;
     if (Rpm > CurrentFlight.MaxRpm) CurrentFlight.MaxRpm = Rpm;
     if (Rpm > MaxRpm) MaxRpm = Rpm;
-    // Unsigned comparisons, as for the Hobbs threshold and the main page's flashing.
-    SetAlarm(AlarmRpm, (RpmLowAlarmOn == 1 && Rpm < static_cast<u32>(RpmLowAlarm)) ||
-                           (RpmHighAlarmOn == 1 && Rpm > static_cast<u32>(RpmHighAlarm)));
+    SetAlarm(AlarmRpm, RpmAlarmCondition());
 }
 
 void ComputeRpmScale()
