@@ -129,20 +129,20 @@ enum NumberShow : u8 {
 /// One row of a list screen. Make rows with ActionRow, ChoiceRow, NumberRow or CustomRow and
 /// refine them with the chained modifiers.
 struct MenuRow {
-    const char *Label;       ///< action text, or the label ending in ": " of a value row
-    RowKind Kind;
-    ValueRef Value;          ///< choice and number rows: the setting
-    const char *Names;       ///< choice rows: first of Count texts, Slot bytes apart
-    u8 Slot;
-    u8 Count;
-    NumberRule Rule;         ///< number rows
-    const char *Fmt;         ///< number rows: printf format
-    NumberShow Show;         ///< number rows: how the format gets the value
-    void (*Text)(char *text);      ///< writes the value text (replaces the built-in text)
-    void (*Step)(s8 direction);    ///< custom rows: one edit step
-    void (*Action)();              ///< action rows: the middle button; value rows: after a change
-    bool (*Shown)();               ///< nullptr: always present
-    bool (*Select)();              ///< value rows: middle button in browse mode; true enters edit mode
+    const char *Label = nullptr;   ///< action text, or the label ending in ": " of a value row
+    RowKind Kind = RowAction;
+    ValueRef Value = {nullptr, ValueType::U8};  ///< choice and number rows: the setting
+    const char *Names = nullptr;   ///< choice rows: first of Count texts, Slot bytes apart
+    u8 Slot = 0;
+    u8 Count = 0;
+    NumberRule Rule = {0, 0, nullptr, 0, 1, StepWrap};  ///< number rows
+    const char *Fmt = nullptr;     ///< number rows: printf format
+    NumberShow Show = ShowPlain;   ///< number rows: how the format gets the value
+    void (*Text)(char *text) = nullptr;    ///< writes the value text (replaces the built-in text)
+    void (*Step)(s8 direction) = nullptr;  ///< custom rows: one edit step
+    void (*Action)() = nullptr;    ///< action rows: the middle button; value rows: after a change
+    bool (*Shown)() = nullptr;     ///< nullptr: always present
+    bool (*Select)() = nullptr;    ///< value rows: middle button in browse mode; true enters edit mode
 
     /// The row is present only while `shown` returns true.
     constexpr MenuRow ShownWhen(bool (*shown)()) const { MenuRow r = *this; r.Shown = shown; return r; }
@@ -162,29 +162,46 @@ struct MenuRow {
 /// Action row: the text at x 0, inverted under the cursor; the middle button calls `action`.
 constexpr MenuRow ActionRow(const char *text, void (*action)())
 {
-    return MenuRow{text, RowAction, ValueRef{nullptr, ValueType::U8}, nullptr, 0, 0,
-                   NumberRule{0, 0, nullptr, 0, 1, StepWrap}, nullptr, ShowPlain, nullptr, nullptr, action, nullptr, nullptr};
+    MenuRow row;
+    row.Label = text;
+    row.Action = action;
+    return row;
 }
 /// Choice row over a table of texts: two entries flip on every edit key, more entries
 /// advance on keys 2 and 4 and go back on 3 and 5, wrapping around the table.
 template <u8 N, u8 W>
 constexpr MenuRow ChoiceRow(const char *label, u8 &setting, const char (&names)[N][W])
 {
-    return MenuRow{label, RowChoice, RefTo(setting), &names[0][0], W, N,
-                   NumberRule{0, 0, nullptr, 0, 1, StepWrap}, nullptr, ShowPlain, nullptr, nullptr, nullptr, nullptr, nullptr};
+    MenuRow row;
+    row.Label = label;
+    row.Kind = RowChoice;
+    row.Value = RefTo(setting);
+    row.Names = &names[0][0];
+    row.Slot = W;
+    row.Count = N;
+    return row;
 }
 /// Number row: steps under `rule`, printed with "%d" unless .Format / .Scaled say otherwise.
 template <typename T>
 constexpr MenuRow NumberRow(const char *label, T &setting, NumberRule rule)
 {
-    return MenuRow{label, RowNumber, RefTo(setting), nullptr, 0, 0, rule, "%d", ShowPlain,
-                   nullptr, nullptr, nullptr, nullptr, nullptr};
+    MenuRow row;
+    row.Label = label;
+    row.Kind = RowNumber;
+    row.Value = RefTo(setting);
+    row.Rule = rule;
+    row.Fmt = "%d";
+    return row;
 }
 /// Custom row: `text` writes the value text, `step` performs one edit step.
 constexpr MenuRow CustomRow(const char *label, void (*text)(char *), void (*step)(s8 direction))
 {
-    return MenuRow{label, RowCustom, ValueRef{nullptr, ValueType::U8}, nullptr, 0, 0,
-                   NumberRule{0, 0, nullptr, 0, 1, StepWrap}, nullptr, ShowPlain, text, step, nullptr, nullptr, nullptr};
+    MenuRow row;
+    row.Label = label;
+    row.Kind = RowCustom;
+    row.Text = text;
+    row.Step = step;
+    return row;
 }
 
 /// A list screen: title, rows and hooks.
