@@ -67,6 +67,12 @@ cycle
 EOF
 }
 
+# The names of the screens, one a line, from the list of screens in the source.
+screen_names() {
+    cat "$top/screens/screen_list.h" "$top/screens/screen_registry.cpp" 2>/dev/null |
+        sed -n 's/^ *SCREEN(\([A-Za-z0-9_]*\)[,)].*/\1/p' | awk '!seen[$0]++'
+}
+
 # Four information pages, `cycle N` on each, then every other screen of the registry.
 # Each `get` ends a part: callgrind dumps its counts when the value is looked up.
 {
@@ -77,7 +83,7 @@ EOF
         echo "cycle $main_cycles"
         echo "get InfoPage"
     done
-    for screen in $(sed -n 's/^ *SCREEN(\(.*\)),$/\1/p' "$top/screens/screen_registry.cpp" | grep -v '^MainPageScreen$'); do
+    for screen in $(screen_names | grep -v '^MainPageScreen$'); do
         echo "set CurrentScreen $screen"
         echo "set Cursor 0"
         echo "cycle $screen_cycles"
