@@ -98,12 +98,21 @@ TEST(StateLookupTest, RangesAndReadOnlyVariablesRefuseWrites)
 }
 
 // Every variable at the lowest and the highest value a write accepts, then every screen with
-// every key (and no key), the measurements running their slow-tick and fuel-tick paths.
+// every key (and no key), the measurements running their slow-tick and fuel-tick paths. In
+// the sanitizer build a fault stops the test at the variable, value and screen.
 TEST(StateLookupTest, EveryAcceptedExtremeIsSafeOnEveryScreen)
 {
+    // Cruise: every input moving, so the averaging, the filters and the fuel counting run.
     TestPanel panel;
     ResetMeasurementState();
     Panel = &panel;
+    panel.RpmSlider = 120;
+    InputAltitude = 2900, InputAirspeed = 602, InputVolts = 1725, InputOat = 2334;
+    InputFuelLevel = 400, InputFuelFlow = 140, InputVsi = 2008;
+    for (int cycle = 0; cycle < 40; ++cycle) {
+        Timer2Tick();
+        RunMeasurements();
+    }
     CurrentScreen = MainPageScreen;
     const std::vector<Element> all = AllElements();
     unsigned swept = 0;
@@ -120,6 +129,7 @@ TEST(StateLookupTest, EveryAcceptedExtremeIsSafeOnEveryScreen)
                     KeySlot = key;
                     CurrentScreen = ScreenRegistry[s].Screen;
                     ClearFrameBuffer();
+                    SCOPED_TRACE(e.Name + "=" + std::to_string(value) + " on " + ScreenRegistry[s].Name);
                     CurrentScreen();
                     if (::testing::Test::HasFatalFailure()) return;
                 }
