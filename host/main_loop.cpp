@@ -30,6 +30,7 @@ u8 RunDepth;
 namespace {
 
 bool Shutdown = false;
+bool SplashPump = false;  // the pump under way follows a start-up frame
 
 constexpr u8 SplashFrames = 80;
 const char WebAddress[] = "www.zyt-avionics.com";
@@ -73,7 +74,9 @@ void PlaySplash()
         DrawSmallText(103, 40, FirmwareVersion, 100);
         Panel->BlitLcd();
         Panel->ShowDisplay();
+        SplashPump = true;
         Panel->PumpMessages();
+        SplashPump = false;
     }
 }
 
@@ -151,6 +154,8 @@ void InstrumentMainLoop()
     while (StopRequest == 0 && !Shutdown) RunCycle();
     --RunDepth;
 }
+
+bool SplashFramePumping() { return SplashPump; }
 
 void RequestStop() { StopRequest = 1; }
 
