@@ -148,6 +148,7 @@ void ScriptPanel::PrintDisplay()
 
 void ScriptPanel::PumpMessages()
 {
+    if (Options.MaxPumps != 0 && ++Pumps > Options.MaxPumps) Finish();
     if (PumpsToSkip > 0) {
         --PumpsToSkip;
         return;
@@ -246,7 +247,7 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
     auto count = [&](unsigned index) -> long {
         long n = 1;
         if (args >= index && !ParseBoundedLong(words.Item[index], 0, Options.MaxRepeat, n)) Fail("bad count");
-        return n;
+        return Options.RepeatCap != 0 && n > Options.RepeatCap ? Options.RepeatCap : n;
     };
     const bool running = RunDepth > 0;
 
@@ -314,7 +315,9 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
         needArgs(1, 1);
         long seconds = 0;
         if (!ParseBoundedLong(words.Item[1], 0, Options.MaxRepeat / StepsPerSecond, seconds)) Fail("bad number of seconds");
-        return RunTimeSteps(static_cast<unsigned long>(seconds) * StepsPerSecond, insidePump);
+        unsigned long steps = static_cast<unsigned long>(seconds) * StepsPerSecond;
+        if (Options.RepeatCap != 0 && steps > static_cast<unsigned long>(Options.RepeatCap)) steps = Options.RepeatCap;
+        return RunTimeSteps(steps, insidePump);
     } else if (std::strcmp(command, "get") == 0) {
         needArgs(1, 1);
         StateRef ref;
