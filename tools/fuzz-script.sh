@@ -20,7 +20,7 @@ for dir in "$top"/tests/scenarios/*/; do
     name=$(basename "$dir")
     [ -f "$dir/script.v2s" ] && cp "$dir/script.v2s" "$seeds/$name.v2s"
 done
-"$fuzzer" -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+"$fuzzer" -max_total_time="$seconds" -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
     -dict="$top/tools/fuzz/script.dict" -artifact_prefix="$findings/" -print_final_stats=1 \
     "$corpus" "$seeds" 2>"$top/build-fuzz/script-fuzz.log"
 status=$?
