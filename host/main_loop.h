@@ -1,19 +1,14 @@
 #pragma once
 // The instrument main loop and the timer tick logic, run behind any FrontPanel.
+// The time-base flags it raises are the instrument's own (instrument/time_base.h).
+#include "../instrument/time_base.h"
 #include "../lcd/types.h"
 
 extern u8 StopRequest;
-extern u8 CalibrateMode;
 extern char CommBuffer[50];
 extern u8 BlinkDivider;
-extern u8 BlinkFlag;
 extern u8 SlowDivider;
-extern u8 SlowTick;
 extern u8 FuelTickDivider;
-extern u8 FuelTick;
-extern u8 StopwatchRunning;
-extern u32 StopwatchTicks;
-extern u8 GpsDataValid;
 
 /// Runs currently nested inside one another (0 while the instrument is off).
 extern u8 RunDepth;
@@ -44,3 +39,6 @@ bool ShutdownRequested();
 void Timer1Tick();
 /// Timer2: latches the RPM pulse count.
 void Timer2Tick();
+
+/// The host loop's own variables by name (the dividers, the key slot, the communication text).
+extern const StateTable HostLoopState;

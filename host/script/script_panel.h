@@ -2,7 +2,7 @@
 // The scripted front panel: a FrontPanel whose messages come from a script of commands.
 #include <cstdio>
 
-#include "../../instrument/front_panel.h"
+#include "../front_panel.h"
 #include "../state_lookup.h"
 
 /// Where a script run writes and how far it may go.
