@@ -156,6 +156,7 @@ void ForgetRuns()
 {
     RunDepth = 0;
     StopRequest = 0;
+    SplashPump = false;
 }
 
 void RequestShutdown()
