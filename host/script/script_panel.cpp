@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "../../instrument/host_time.h"
 #include "../main_loop.h"
 #include "../panel_actions.h"
 #include "../state_lookup.h"
@@ -12,6 +13,9 @@
 namespace {
 
 constexpr unsigned MaxLine = 1024;
+// A script starts at a fixed host time, so that no scenario depends on the real date;
+// `clock` sets another. 2026-01-01 12:00:00, a Thursday.
+constexpr HostDateTime DefaultHostTime{126, 1, 1, 4, 12, 0, 0};
 
 // Splits a line into blank-separated words; a double-quoted word may hold \xNN, \" and \\.
 // Returns an error text, or nullptr.
@@ -70,6 +74,7 @@ ScriptPanel::ScriptPanel(std::FILE *input, const char *fileName) : Input(input),
         std::snprintf(Labels[slider.ValueLabel], sizeof Labels[0], "0");
     }
     for (u32 &pixel : DisplayImage) pixel = LcdUnlitRgb;
+    FreezeHostTime(DefaultHostTime);
 }
 
 int ScriptPanel::Run()
