@@ -147,6 +147,12 @@ void InstrumentMainLoop()
 
 void RequestStop() { StopRequest = 1; }
 
+void ForgetRuns()
+{
+    RunDepth = 0;
+    StopRequest = 0;
+}
+
 void RequestShutdown()
 {
     Shutdown = true;

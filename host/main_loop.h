@@ -22,6 +22,9 @@ void InstrumentMainLoop();
 /// the slow-tick block with the clock, volts and OAT on a SlowTick, then altitude, VSI,
 /// airspeed and the fuel level once more.
 void RunMeasurements();
+/// Marks every run as ended after the host has left them all by unwinding the stack (the
+/// scripted runner's end of script), so that a next "ON" starts from the outermost level.
+void ForgetRuns();
 /// The "OFF" action.
 void RequestStop();
 /// Ends every run at once, splash included, and makes further "ON" clicks do nothing

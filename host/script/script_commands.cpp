@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "../../instrument/host_time.h"
 #include "../../lcd/framebuffer.h"
@@ -15,19 +16,7 @@
 
 namespace {
 
-constexpr long MaxRepeat = 100000000;  // a bound on counts so a typo cannot run for days
-
 const char *const KeyNames[] = {"centre", "cw", "ccw", "left", "right"};
-
-void PrintDisplay()
-{
-    char row[129];
-    row[128] = 0;
-    for (u8 y = 0; y < 64; ++y) {
-        for (u8 x = 0; x < 128; ++x) row[x] = GetPixel(x, y) ? '#' : '.';
-        std::printf("%s\n", row);
-    }
-}
 
 } // namespace
 
@@ -69,7 +58,7 @@ struct ScriptCommands {
     static long Count(ScriptPanel &panel, const ScriptCall &call, unsigned index)
     {
         long n = 1;
-        if (call.Args() >= index && !ParseBoundedLong(call.Arg(index), 0, MaxRepeat, n)) panel.Fail("bad count");
+        if (call.Args() >= index && !ParseBoundedLong(call.Arg(index), 0, panel.Options.MaxRepeat, n)) panel.Fail("bad count");
         return n;
     }
 
@@ -166,7 +155,7 @@ struct ScriptCommands {
     static bool Seconds(ScriptPanel &panel, const ScriptCall &call)
     {
         long seconds = 0;
-        if (!ParseBoundedLong(call.Arg(1), 0, MaxRepeat / ScriptPanel::StepsPerSecond, seconds))
+        if (!ParseBoundedLong(call.Arg(1), 0, panel.Options.MaxRepeat / ScriptPanel::StepsPerSecond, seconds))
             panel.Fail("bad number of seconds");
         return panel.RunTimeSteps(static_cast<unsigned long>(seconds) * ScriptPanel::StepsPerSecond, call.InsidePump);
     }
@@ -185,7 +174,7 @@ struct ScriptCommands {
         const StateRef ref = LookUp(panel, call);
         char value[64];
         FormatState(ref, value, sizeof value);
-        std::printf("%s=%s\n", call.Arg(1), value);
+        panel.Print("%s=%s\n", call.Arg(1), value);
         return false;
     }
 
@@ -196,21 +185,26 @@ struct ScriptCommands {
         return false;
     }
 
-    static bool Lcd(ScriptPanel &, const ScriptCall &)
+    static bool Lcd(ScriptPanel &panel, const ScriptCall &)
     {
-        PrintDisplay();
+        panel.PrintDisplay();
         return false;
     }
 
     static bool Png(ScriptPanel &panel, const ScriptCall &call)
     {
-        if (!WritePng(call.Arg(1), panel.DisplayImage, 256, 128)) panel.Fail("cannot write the PNG file");
+        std::string reason;
+        if (panel.Options.WriteFiles && !WritePng(call.Arg(1), panel.DisplayImage, 256, 128, &reason)) {
+            char message[MaxLine + 128];
+            std::snprintf(message, sizeof message, "cannot write %s: %s", call.Arg(1), reason.c_str());
+            panel.Fail(message);
+        }
         return false;
     }
 
     static bool Lamp(ScriptPanel &panel, const ScriptCall &)
     {
-        std::printf("lamp=%u\n", panel.Lamp);
+        panel.Print("lamp=%u\n", panel.Lamp);
         return false;
     }
 
@@ -219,13 +213,13 @@ struct ScriptCommands {
         long number = 0;
         if (std::strncmp(call.Arg(1), "Label", 5) != 0 || !ParseBoundedLong(call.Arg(1) + 5, 1, 16, number))
             panel.Fail("unknown label (Label1..Label16)");
-        std::printf("%s=%s\n", call.Arg(1), panel.Labels[number]);
+        panel.Print("%s=%s\n", call.Arg(1), panel.Labels[number]);
         return false;
     }
 
     static bool Memo(ScriptPanel &panel, const ScriptCall &)
     {
-        std::printf("memo=%u\n", panel.MemoLines);
+        panel.Print("memo=%u\n", panel.MemoLines);
         return false;
     }
 
@@ -238,7 +232,7 @@ struct ScriptCommands {
         ClearFrameBuffer();
         if (std::strcmp(call.Arg(1), "icon") == 0) RenderIconLine(panel, call);
         else RenderTextLine(panel, call);
-        PrintDisplay();
+        panel.PrintDisplay();
         std::memcpy(FrameBuffer, saved, sizeof saved);
         return false;
     }

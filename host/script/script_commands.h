@@ -5,6 +5,8 @@
 
 /// Most words a script line may have.
 constexpr unsigned MaxWords = 8;
+/// Longest script line, its end included.
+constexpr unsigned MaxLine = 1024;
 
 /// A script line split into words; quoted words keep their blanks and escapes are resolved.
 struct Words {

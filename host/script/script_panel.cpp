@@ -1,21 +1,32 @@
 #include "script_panel.h"
 
 #include <cerrno>
+#include <cstdarg>
 #include <cstdlib>
 #include <cstring>
 
 #include "../../instrument/host_time.h"
+#include "../../lcd/framebuffer.h"
+#include "../../lcd/text.h"
+#include "../command_line.h"
 #include "../main_loop.h"
 #include "../panel_actions.h"
+#include "../png_writer.h"
 #include "../state_lookup.h"
+#include "line_reader.h"
 #include "script_commands.h"
 
 namespace {
 
-constexpr unsigned MaxLine = 1024;
 // A script starts at a fixed host time, so that no scenario depends on the real date;
 // `clock` sets another. 2026-01-01 12:00:00, a Thursday.
 constexpr HostDateTime DefaultHostTime{126, 1, 1, 4, 12, 0, 0};
+
+/// Thrown to leave the script from any depth of nested runs; Run() catches it.
+struct ScriptEnd {
+    int Status;
+};
+
 
 // Splits a line into blank-separated words; a double-quoted word may hold \xNN, \" and \\.
 // Returns an error text, or nullptr.
@@ -67,7 +78,8 @@ const char *SplitWords(char *line, Words &words)
 
 } // namespace
 
-ScriptPanel::ScriptPanel(std::FILE *input, const char *fileName) : Input(input), FileName(fileName)
+ScriptPanel::ScriptPanel(std::FILE *input, const char *fileName, const ScriptOptions &options)
+    : Input(input), FileName(fileName), Options(options)
 {
     for (const SliderInfo &slider : Sliders) {
         std::snprintf(Labels[slider.NameLabel], sizeof Labels[0], "%s", slider.Title);
@@ -79,21 +91,54 @@ ScriptPanel::ScriptPanel(std::FILE *input, const char *fileName) : Input(input),
 
 int ScriptPanel::Run()
 {
-    ExecuteLines(false);
-    Finish();
+    try {
+        ExecuteLines(false);
+        Finish();
+    } catch (const ScriptEnd &end) {
+        ForgetRuns();
+        return end.Status;
+    }
 }
 
 void ScriptPanel::Finish()
 {
-    std::fflush(stdout);
-    std::exit(0);
+    if (std::fflush(Options.Output) != 0 || std::ferror(Options.Output)) OutputFailed(errno);
+    throw ScriptEnd{0};
 }
 
 void ScriptPanel::Fail(const char *what)
 {
-    std::fflush(stdout);
-    std::fprintf(stderr, "vantro2-script:%u: %s\n", LineNumber, what);
-    std::exit(2);
+    std::fflush(Options.Output);
+    std::fprintf(Options.Errors, "vantro2-script:%u: %s\n", LineNumber, what);
+    throw ScriptEnd{2};
+}
+
+void ScriptPanel::OutputFailed(int error)
+{
+    std::fprintf(Options.Errors, "vantro2-script: cannot write standard output: %s\n",
+                 error != 0 ? std::strerror(error) : "write error");
+    throw ScriptEnd{2};
+}
+
+void ScriptPanel::Print(const char *format, ...)
+{
+    std::va_list args;
+    va_start(args, format);
+    errno = 0;
+    const int written = std::vfprintf(Options.Output, format, args);
+    const int error = errno;
+    va_end(args);
+    if (written < 0) OutputFailed(error);
+}
+
+void ScriptPanel::PrintDisplay()
+{
+    char row[129];
+    row[128] = 0;
+    for (u8 y = 0; y < 64; ++y) {
+        for (u8 x = 0; x < 128; ++x) row[x] = GetPixel(x, y) ? '#' : '.';
+        Print("%s\n", row);
+    }
 }
 
 void ScriptPanel::PumpMessages()
@@ -131,17 +176,20 @@ bool ScriptPanel::RunTimeSteps(unsigned long steps, bool insidePump)
 void ScriptPanel::ExecuteLines(bool insidePump)
 {
     char line[MaxLine];
-    while (std::fgets(line, sizeof line, Input) != nullptr) {
+    while (true) {
+        const LineStatus status = ReadScriptLine(Input, line, sizeof line);
+        if (status == LineStatus::End) break;
+        if (status == LineStatus::ReadError) {
+            // A script that cannot be read (a folder, a failing disk) is not an empty script.
+            char message[MaxLine];
+            std::snprintf(message, sizeof message, "cannot read %s: %s", FileName, std::strerror(errno));
+            Fail(message);
+        }
         ++LineNumber;
-        const size_t length = std::strlen(line);
-        if (length == sizeof line - 1 && line[length - 1] != '\n') Fail("line too long");
+        if (status == LineStatus::TooLong) Fail("line too long");
+        if (status == LineStatus::NulByte) Fail("NUL byte in the script");
+        if (status == LineStatus::LoneCr) Fail("CR byte in the script (lines end in LF or CRLF)");
         if (ExecuteLine(line, insidePump)) return;
-    }
-    // A script that cannot be read (a folder, a failing disk) is not an empty script.
-    if (std::ferror(Input)) {
-        char message[MaxLine];
-        std::snprintf(message, sizeof message, "cannot read %s: %s", FileName, std::strerror(errno));
-        Fail(message);
     }
     Finish();
 }
@@ -176,7 +224,6 @@ void ScriptPanel::AppendCommLine(const char *)
 
 bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
 {
-    line[std::strcspn(line, "\r\n")] = 0;
     // A comment is skipped whole, however many words it has.
     if (line[std::strspn(line, " \t")] == '#') return false;
     Words words;
