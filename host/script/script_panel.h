@@ -47,6 +47,14 @@ public:
     bool RunTimeSteps(unsigned long steps, bool insidePump);
 
 private:
+    friend struct ScriptCommands;  // the commands (script_commands.cpp) drive the panel
+    /// A repeat count (or a number of time steps) cut to Options.RepeatCap when one is set.
+    unsigned long CapRepeat(unsigned long n) const
+    {
+        const unsigned long cap = static_cast<unsigned long>(Options.RepeatCap);
+        return cap != 0 && n > cap ? cap : n;
+    }
+
     /// Executes lines until one ends the current pump (or the script ends).
     void ExecuteLines(bool insidePump);
     /// Executes one line; true if it ended the current pump.
