@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "../../instrument/front_panel.h"
+#include "../front_panel.h"
 #include "../../instrument/host_time.h"
 #include "../main_loop.h"
 #include "../script/script_panel.h"
