@@ -54,11 +54,11 @@ u32 FlowPulsesPerUnit()
 bool GallonUnits() { return (FuelUnit & 1) != 0; }
 
 /// The reading before averaging, in rpm, at most 19999.
-u32 RawRpm()
+u32 RawRpm(u32 latch, u32 period)
 {
     u32 r;
-    if (RpmPulseMode == 1) r = RpmPulsePeriod == 0 ? 0 : RpmScale / RpmPulsePeriod;
-    else r = RpmPulseLatch * 1200 / PulsesPerRevDivisor();
+    if (RpmPulseMode == 1) r = period == 0 ? 0 : RpmScale / period;
+    else r = latch * 1200 / PulsesPerRevDivisor();
     return r > RpmLimit ? RpmLimit : r;
 }
 
@@ -92,8 +92,9 @@ u32 FilterTankReading(u32 reading)
     }
 }
 
-/// Fuel in the tank for a filtered sender reading, by the six calibration points.
-u32 LevelFromReading(u32 reading)
+} // namespace
+
+u32 FuelLevelForAdc(u32 reading)
 {
     const s32 r = static_cast<s32>(reading);
     const s32 *p = TankCal;
@@ -109,6 +110,8 @@ u32 LevelFromReading(u32 reading)
     const u32 span = static_cast<u32>(rising ? p[i] - p[i - 1] : p[i - 1] - p[i]);
     return done + static_cast<u32>(segment) * into / span;
 }
+
+namespace {
 
 /// CALCULATE mode: the level left after this computation's pulses.
 void CalculateLevel()
@@ -170,7 +173,7 @@ void UpdateRangeAndEndurance()
 void UpdateRpm()
 {
     ReadRpmInput();
-    RpmAverage = AverageRpm(RawRpm());
+    RpmAverage = AverageRpm(RawRpm(RpmPulseLatch, RpmPulsePeriod));
     Rpm = RpmAverage;
     if (Rpm > CurrentFlight.MaxRpm) CurrentFlight.MaxRpm = Rpm;
     if (Rpm > MaxRpm) MaxRpm = Rpm;
@@ -190,7 +193,7 @@ void UpdateFuelLevel()
     FuelSenderError = 0;
     if (FuelLevelMode == FuelLevelSender) {
         if (AdcFuelLevel > SenderErrorReading) FuelSenderError = 1;
-        FuelLevel = LevelFromReading(FilterTankReading(AdcFuelLevel));
+        FuelLevel = FuelLevelForAdc(FilterTankReading(AdcFuelLevel));
     }
     if (FuelLevelMode == FuelLevelOff) {
         SetAlarm(AlarmFuel, false);
@@ -202,11 +205,15 @@ void UpdateFuelLevel()
 void UpdateFuelFlow()
 {
     FuelFlowPulses = ReadInputLatch(InputFuelFlow);
-    FuelFlow = static_cast<s32>(FuelFlowPulses * 9000 / FlowPulsesPerUnit());
+    FuelFlow = FuelFlowForPulses(FuelFlowPulses);
     if (FuelLevelMode == FuelLevelCalculate) CalculateLevel();
     AccumulateFuelUsed();
     UpdateRangeAndEndurance();
 }
+
+u32 RpmForPulses(u32 position) { return RawRpm(position, position * 20); }
+
+s32 FuelFlowForPulses(u32 pulses) { return static_cast<s32>(pulses * 9000 / FlowPulsesPerUnit()); }
 
 u32 PulsesPerFuelUnit(u32 k) { return (FuelUnit & 1) != 0 ? k * 37854 / 10000 : k; }
 

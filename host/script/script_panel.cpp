@@ -116,19 +116,63 @@ void ScriptPanel::Fail(const char *what)
     std::exit(2);
 }
 
+void ScriptPanel::Warn(unsigned line, const std::string &what)
+{
+    std::fflush(stdout);
+    std::fprintf(stderr, "vantro2-script:%u: warning: %s\n", line, what.c_str());
+}
+
 void ScriptPanel::PumpMessages()
 {
+    PollLinks();
     if (PumpsToSkip > 0) {
         --PumpsToSkip;
         return;
     }
     if (TickStepsLeft > 0) {
         --TickStepsLeft;
-        Timer1Tick();
-        Timer2Tick();
+        Step();
         return;
     }
     ExecuteLines(true);
+}
+
+void ScriptPanel::Step()
+{
+    Timer1Tick();
+    Timer2Tick();
+    if (!Player.Playing()) return;
+    Player.ApplyStep(*this);
+    if (!Player.Playing() && Player.ClampedValues() > 0)
+        Warn(PlayLine, PlayFile + ": " + std::to_string(Player.ClampedValues()) +
+                           " values beyond the sensors' range were clamped");
+}
+
+bool ScriptPanel::DeliverSteps(unsigned long steps, bool insidePump)
+{
+    if (steps == 0) return false;
+    if (RunDepth == 0 || !insidePump) {
+        for (unsigned long i = 0; i < steps; ++i) {
+            if (i > 0) PollLinks();
+            Step();
+        }
+        return false;
+    }
+    Step();
+    TickStepsLeft = static_cast<unsigned>(steps - 1);
+    return true;
+}
+
+void ScriptPanel::MoveSlider(const SliderInfo &slider, s32 position)
+{
+    SliderPositions[&slider - Sliders] = position;
+    const u8 label = SliderChange(slider.TrackBar, position);
+    if (label != 0) SetLabel(label, position);
+}
+
+void ScriptPanel::MoveInput(u8 input, s32 raw)
+{
+    if (input < 8) MoveSlider(Sliders[input], raw);
 }
 
 void ScriptPanel::ExecuteLines(bool insidePump)
@@ -209,9 +253,7 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
         if (slider == nullptr) Fail("unknown slider");
         long position = 0;
         if (!ParseBoundedLong(words.Item[2], SliderMin, SliderMax, position)) Fail("slider value must be 0..4096");
-        SliderPositions[slider - Sliders] = static_cast<s32>(position);
-        const u8 label = SliderChange(slider->TrackBar, static_cast<s32>(position));
-        if (label != 0) SetLabel(label, static_cast<s32>(position));
+        MoveSlider(*slider, static_cast<s32>(position));
     } else if (std::strcmp(command, "check") == 0) {
         needArgs(2, 2);
         long state = 0;
@@ -248,20 +290,8 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
     } else if (std::strcmp(command, "seconds") == 0) {
         needArgs(1, 1);
         long seconds = 0;
-        if (!ParseBoundedLong(words.Item[1], 0, MaxRepeat / 10, seconds)) Fail("bad number of seconds");
-        const long steps = seconds * 10;
-        if (steps == 0) return false;
-        if (!running || !insidePump) {
-            for (long i = 0; i < steps; ++i) {
-                Timer1Tick();
-                Timer2Tick();
-            }
-            return false;
-        }
-        Timer1Tick();
-        Timer2Tick();
-        TickStepsLeft = static_cast<unsigned>(steps - 1);
-        return true;
+        if (!ParseBoundedLong(words.Item[1], 0, MaxRepeat / static_cast<long>(StepsPerSecond), seconds)) Fail("bad number of seconds");
+        return DeliverSteps(static_cast<unsigned long>(seconds * StepsPerSecond), insidePump);
     } else if (std::strcmp(command, "get") == 0) {
         needArgs(1, 1);
         StateRef ref;
@@ -327,7 +357,9 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
         PrintDisplay();
         std::memcpy(FrameBuffer, saved, sizeof saved);
     } else {
-        Fail("unknown command");
+        const int flight = FlightCommand(command, args, words.Item + 1, insidePump);
+        if (flight < 0) Fail("unknown command");
+        return flight == 1;
     }
     return false;
 }

@@ -1,0 +1,31 @@
+#pragma once
+// Flight-data files: our CSV, any CSV through a column-mapping file, IGC flight-recorder
+// files and FlightGear records made with the project's generic protocol. Each is read and
+// checked completely before anything is applied.
+#include <string>
+#include <vector>
+
+#include "flight_track.h"
+
+/// How a file is to be read.
+struct FlightFileOptions {
+    std::string MapFile;              ///< a column-mapping file: the data file is another CSV
+    bool AirspeedFromGround = false;  ///< IGC: ground speed also drives the airspeed
+};
+
+/// Reads a flight file whole. On failure returns false with `error` as "FILE:LINE: message"
+/// and leaves `track` as it was.
+bool ReadFlightFile(const std::string &path, const FlightFileOptions &options, FlightTrack &track,
+                    std::string &error);
+
+/// The first line of a FlightGear record (the protocol's preamble).
+extern const char FlightGearMarker[];
+/// The properties of the FlightGear protocol in line order (the first is the time).
+extern const char *const FlightGearProperties[];
+/// Number of values in one FlightGear line.
+extern const unsigned FlightGearFields;
+
+/// One line of the FlightGear protocol into `row` (base units) and the inputs it drives;
+/// false with `error` if it is not such a line.
+bool ParseFlightGearLine(const std::string &line, FlightRow &row, bool driven[FlightInputCount],
+                         std::string &error);
