@@ -200,3 +200,10 @@ static const StateVar HostLoopVars[] = {
     StateVar{"CommBuffer", CommBuffer, StateType::U8, sizeof CommBuffer},
 };
 const StateTable HostLoopState = STATE_TABLE(HostLoopVars);
+
+void TimeBaseStep()
+{
+    static u32 steps = 0;
+    Timer1Tick();
+    if (++steps % 2 == 0) Timer2Tick();
+}

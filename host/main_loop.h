@@ -37,3 +37,8 @@ bool ShutdownRequested();
 void Timer1Tick();
 /// Timer2: latches the RPM pulse count.
 void Timer2Tick();
+/// Milliseconds of one step of simulated time.
+constexpr unsigned TimeStepMs = 50;
+/// One step of simulated time: a Timer1 tick, and a Timer2 tick every second step (the
+/// window's 50 ms and 100 ms timers), for anything that drives the time base itself.
+void TimeBaseStep();

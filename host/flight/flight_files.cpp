@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -34,6 +35,15 @@ std::string At(const std::string &path, size_t line, const std::string &message)
     return path + ":" + std::to_string(line) + ": " + message;
 }
 
+void SplitLines(std::istream &in, std::vector<std::string> &lines)
+{
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+}
+
 bool ReadLines(const std::string &path, std::vector<std::string> &lines, std::string &error)
 {
     std::ifstream in(path, std::ios::binary);
@@ -41,11 +51,7 @@ bool ReadLines(const std::string &path, std::vector<std::string> &lines, std::st
         error = At(path, 0, std::string("cannot open: ") + std::strerror(errno));
         return false;
     }
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
+    SplitLines(in, lines);
     if (in.bad()) {
         error = At(path, lines.size(), "cannot read the file");
         return false;
@@ -446,10 +452,11 @@ bool ParseFlightGearLine(const std::string &line, FlightRow &row, bool driven[Fl
     return true;
 }
 
-bool ReadFlightFile(const std::string &path, const FlightFileOptions &options, FlightTrack &track, std::string &error)
+namespace {
+
+bool ReadFlightLines(const std::string &path, const std::vector<std::string> &lines, const FlightFileOptions &options,
+                     FlightTrack &track, std::string &error)
 {
-    std::vector<std::string> lines;
-    if (!ReadLines(path, lines, error)) return false;
     FlightTrack read;
     bool ok;
     if (EndsWithIgnoringCase(path, ".igc")) {
@@ -473,4 +480,21 @@ bool ReadFlightFile(const std::string &path, const FlightFileOptions &options, F
     }
     if (ok) track = std::move(read);
     return ok;
+}
+
+} // namespace
+
+bool ReadFlightFile(const std::string &path, const FlightFileOptions &options, FlightTrack &track, std::string &error)
+{
+    std::vector<std::string> lines;
+    return ReadLines(path, lines, error) && ReadFlightLines(path, lines, options, track, error);
+}
+
+bool ReadFlightText(const std::string &name, const std::string &text, const FlightFileOptions &options,
+                    FlightTrack &track, std::string &error)
+{
+    std::istringstream in(text);
+    std::vector<std::string> lines;
+    SplitLines(in, lines);
+    return ReadFlightLines(name, lines, options, track, error);
 }

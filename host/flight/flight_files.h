@@ -18,6 +18,11 @@ struct FlightFileOptions {
 bool ReadFlightFile(const std::string &path, const FlightFileOptions &options, FlightTrack &track,
                     std::string &error);
 
+/// The same for a flight held in memory: `text` is the file's content, `name` names it in
+/// messages.
+bool ReadFlightText(const std::string &name, const std::string &text, const FlightFileOptions &options,
+                    FlightTrack &track, std::string &error);
+
 /// The first line of a FlightGear record (the protocol's preamble).
 extern const char FlightGearMarker[];
 /// The properties of the FlightGear protocol in line order (the first is the time).

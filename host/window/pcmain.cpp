@@ -368,7 +368,11 @@ void TForm1::Timer2Timer() { Timer2Tick(); }
 
 // --- FrontPanel ---------------------------------------------------------------------------------
 
-void TForm1::PumpMessages() { QCoreApplication::processEvents(); }
+void TForm1::PumpMessages()
+{
+    QCoreApplication::processEvents();
+    if (AfterPump) AfterPump();
+}
 
 void TForm1::BlitLcd()
 {

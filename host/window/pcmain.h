@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "../../instrument/front_panel.h"
 
@@ -107,6 +108,8 @@ public:
     quint64 CommLinesAppended() const { return LinesAppended; }
     /// Brings the lines still waiting into the "Communication Window" now.
     void FlushCommLines();
+    /// Runs in every pump after the window's events (flight playback and live links).
+    std::function<void()> AfterPump;
 
     // Control actions.
     void Button1Click();
