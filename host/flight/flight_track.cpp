@@ -27,12 +27,13 @@ FlightRow FlightTrack::At(double time) const
     return row;
 }
 
-void FlightPlayer::Start(FlightTrack track, unsigned stepsPerSecond, InputSink &sink)
+void FlightPlayer::Start(FlightTrack track, unsigned stepsPerSecond, InputSink &sink, double untilSeconds)
 {
     Track = std::move(track);
     PerSecond = stepsPerSecond;
     StepIndex = 0;
-    StepCount = static_cast<unsigned>(std::lround(Track.Duration() * PerSecond));
+    const double seconds = untilSeconds >= 0 && untilSeconds < Track.Duration() ? untilSeconds : Track.Duration();
+    StepCount = static_cast<unsigned>(std::lround(seconds * PerSecond));
     Clamped = 0;
     if (Track.Driven[InputVsiFpm]) ZeroVsiOnGround(sink);
     if (!Track.Rows.empty()) Apply(Track.Rows.front(), sink);
@@ -42,7 +43,7 @@ void FlightPlayer::ApplyStep(InputSink &sink)
 {
     if (!Playing()) return;
     ++StepIndex;
-    Apply(Playing() ? Track.At(Elapsed()) : Track.Rows.back(), sink);
+    Apply(Track.At(Elapsed()), sink);
 }
 
 double FlightPlayer::Elapsed() const { return static_cast<double>(StepIndex) / PerSecond; }

@@ -26,14 +26,15 @@ struct FlightTrack {
 class FlightPlayer {
 public:
     /// Takes `track` and puts its first row on the inputs at once (after the ground routine
-    /// when the track drives the VSI); `stepsPerSecond` is the time base's step rate.
-    void Start(FlightTrack track, unsigned stepsPerSecond, InputSink &sink);
+    /// when the track drives the VSI); `stepsPerSecond` is the time base's step rate. With
+    /// `untilSeconds` at 0 or above only that much of the track is played.
+    void Start(FlightTrack track, unsigned stepsPerSecond, InputSink &sink, double untilSeconds = -1);
     /// True while steps are left.
     bool Playing() const { return StepIndex < StepCount; }
     /// Steps of the whole track.
     unsigned Steps() const { return StepCount; }
     /// Called after each step: puts the values of the next step on the inputs, after the
-    /// last step those of the last row.
+    /// last step those of the end (the last row, or the time played up to).
     void ApplyStep(InputSink &sink);
     /// Stops at once; the inputs keep their values.
     void Stop() { StepIndex = StepCount; }

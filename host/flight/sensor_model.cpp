@@ -88,18 +88,19 @@ s32 FirstReaching(s32 low, s32 high, Predicate reaches)
     return low;
 }
 
-/// The raw reading whose shown value lies nearest to `value`, by bisection over the
-/// monotonic conversion (rising or falling). Of the readings that show that value the middle
-/// one is taken, so a filter settling a count short still shows it.
+/// The raw reading for `value`, by bisection over the monotonic conversion (rising or
+/// falling): a reading that shows the largest value not above it, as the instrument's
+/// truncating arithmetic shows a physical value. Of the readings that show it the middle one
+/// is taken, so a filter settling a count short still shows it.
 SensorReading SearchRaw(const SensorDef &def, double value)
 {
     const double atLow = def.Shows(def.Low);
     const double atHigh = def.Shows(def.High);
     const double sign = atHigh >= atLow ? 1 : -1;
-    auto shows = [&](s32 raw) { return sign * def.Shows(raw); };
-    s32 raw = FirstReaching(def.Low, def.High, [&](s32 r) { return shows(r) >= sign * value; });
-    if (raw > def.High || (raw > def.Low && std::fabs(shows(raw - 1) - sign * value) <= std::fabs(shows(raw) - sign * value)))
-        --raw;
+    auto shows = [&](s32 raw) { return sign * def.Shows(raw); };  // rising in raw
+    s32 raw = sign > 0 ? FirstReaching(def.Low, def.High, [&](s32 r) { return shows(r) > value; }) - 1
+                       : FirstReaching(def.Low, def.High, [&](s32 r) { return shows(r) >= -value; });
+    raw = raw < def.Low ? def.Low : (raw > def.High ? def.High : raw);
     const double best = shows(raw);
     const s32 first = FirstReaching(def.Low, def.High, [&](s32 r) { return shows(r) >= best; });
     const s32 beyond = FirstReaching(def.Low, def.High, [&](s32 r) { return shows(r) > best; });

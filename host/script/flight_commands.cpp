@@ -13,6 +13,7 @@
 namespace {
 
 constexpr long MaxSleepMs = 60000;
+constexpr long MaxUntilSeconds = 864000;  // ten days of file time
 
 std::string Format(double value)
 {
@@ -55,20 +56,28 @@ void ScriptPanel::CommandInput(unsigned args, char **argv)
 
 bool ScriptPanel::CommandPlay(unsigned args, char **argv, bool insidePump)
 {
-    if (args < 1 || args > 4) Fail("play: wrong number of arguments (play FILE [map MAPFILE] [ias-from-gs])");
+    if (args < 1 || args > 6) Fail("play: wrong number of arguments (play FILE [map MAPFILE] [ias-from-gs] [until S])");
     FlightFileOptions options;
+    long until = -1;
     for (unsigned i = 1; i < args; ++i) {
-        if (std::strcmp(argv[i], "map") == 0 && i + 1 < args) options.MapFile = argv[++i];
-        else if (std::strcmp(argv[i], "ias-from-gs") == 0) options.AirspeedFromGround = true;
-        else Fail("play: after FILE only \"map MAPFILE\" and \"ias-from-gs\"");
+        if (std::strcmp(argv[i], "map") == 0 && i + 1 < args) {
+            options.MapFile = argv[++i];
+        } else if (std::strcmp(argv[i], "until") == 0 && i + 1 < args) {
+            if (!ParseBoundedLong(argv[++i], 0, MaxUntilSeconds, until))
+                Fail("play: until wants whole seconds of the file");
+        } else if (std::strcmp(argv[i], "ias-from-gs") == 0) {
+            options.AirspeedFromGround = true;
+        } else {
+            Fail("play: after FILE only \"map MAPFILE\", \"ias-from-gs\" and \"until S\"");
+        }
     }
     FlightTrack track;
     std::string error;
     if (!ReadFlightFile(argv[0], options, track, error)) Fail(error.c_str());
     PlayFile = argv[0];
     PlayLine = LineNumber;
-    Player.Start(std::move(track), StepsPerSecond, *this);
-    return DeliverSteps(Player.Steps(), insidePump);
+    Player.Start(std::move(track), StepsPerSecond, *this, static_cast<double>(until));
+    return RunTimeSteps(Player.Steps(), insidePump);
 }
 
 void ScriptPanel::CommandListen(unsigned args, char **argv)

@@ -131,36 +131,10 @@ void ScriptPanel::PumpMessages()
     }
     if (TickStepsLeft > 0) {
         --TickStepsLeft;
-        Step();
+        TimeStep();
         return;
     }
     ExecuteLines(true);
-}
-
-void ScriptPanel::Step()
-{
-    Timer1Tick();
-    Timer2Tick();
-    if (!Player.Playing()) return;
-    Player.ApplyStep(*this);
-    if (!Player.Playing() && Player.ClampedValues() > 0)
-        Warn(PlayLine, PlayFile + ": " + std::to_string(Player.ClampedValues()) +
-                           " values beyond the sensors' range were clamped");
-}
-
-bool ScriptPanel::DeliverSteps(unsigned long steps, bool insidePump)
-{
-    if (steps == 0) return false;
-    if (RunDepth == 0 || !insidePump) {
-        for (unsigned long i = 0; i < steps; ++i) {
-            if (i > 0) PollLinks();
-            Step();
-        }
-        return false;
-    }
-    Step();
-    TickStepsLeft = static_cast<unsigned>(steps - 1);
-    return true;
 }
 
 void ScriptPanel::MoveSlider(const SliderInfo &slider, s32 position)
@@ -173,6 +147,33 @@ void ScriptPanel::MoveSlider(const SliderInfo &slider, s32 position)
 void ScriptPanel::MoveInput(u8 input, s32 raw)
 {
     if (input < 8) MoveSlider(Sliders[input], raw);
+}
+
+// The step of "seconds" and "play": the time base's step, then the next values of a file
+// being played.
+void ScriptPanel::TimeStep()
+{
+    TimeBaseStep();
+    if (!Player.Playing()) return;
+    Player.ApplyStep(*this);
+    if (!Player.Playing() && Player.ClampedValues() > 0)
+        Warn(PlayLine, PlayFile + ": " + std::to_string(Player.ClampedValues()) +
+                           " values beyond the sensors' range were clamped");
+}
+
+bool ScriptPanel::RunTimeSteps(unsigned long steps, bool insidePump)
+{
+    if (steps == 0) return false;
+    if (RunDepth == 0 || !insidePump) {
+        for (unsigned long i = 0; i < steps; ++i) {
+            if (i > 0) PollLinks();
+            TimeStep();
+        }
+        return false;
+    }
+    TimeStep();
+    TickStepsLeft = steps - 1;
+    return true;
 }
 
 void ScriptPanel::ExecuteLines(bool insidePump)
@@ -191,6 +192,22 @@ void ScriptPanel::ExecuteLines(bool insidePump)
         Fail(message);
     }
     Finish();
+}
+
+void ScriptPanel::SetState(const char *name, const StateRef &ref, const char *value)
+{
+    char message[160];
+    switch (StoreState(ref, value)) {
+    case StoreResult::Stored: return;
+    case StoreResult::NotANumber: std::snprintf(message, sizeof message, "%s takes a whole number", name); break;
+    case StoreResult::OutOfRange:
+        std::snprintf(message, sizeof message, "value out of range for %s (%lld..%lld)", name,
+                      static_cast<long long>(ref.Low), static_cast<long long>(ref.High));
+        break;
+    case StoreResult::ReadOnly: std::snprintf(message, sizeof message, "%s is kept by the instrument and cannot be set", name); break;
+    case StoreResult::UnknownScreen: std::snprintf(message, sizeof message, "unknown screen"); break;
+    }
+    Fail(message);
 }
 
 void ScriptPanel::BlitLcd() { PaintDisplayImage(DisplayImage, 256); }
@@ -290,8 +307,8 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
     } else if (std::strcmp(command, "seconds") == 0) {
         needArgs(1, 1);
         long seconds = 0;
-        if (!ParseBoundedLong(words.Item[1], 0, MaxRepeat / static_cast<long>(StepsPerSecond), seconds)) Fail("bad number of seconds");
-        return DeliverSteps(static_cast<unsigned long>(seconds * StepsPerSecond), insidePump);
+        if (!ParseBoundedLong(words.Item[1], 0, MaxRepeat / StepsPerSecond, seconds)) Fail("bad number of seconds");
+        return RunTimeSteps(static_cast<unsigned long>(seconds) * StepsPerSecond, insidePump);
     } else if (std::strcmp(command, "get") == 0) {
         needArgs(1, 1);
         StateRef ref;
@@ -305,8 +322,7 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
         StateRef ref;
         char problem[160];
         if (const char *error = LookUpState(words.Item[1], ref, problem, sizeof problem)) Fail(error);
-        if (!StoreState(ref, words.Item[2]))
-            Fail(ref.Type == StateType::Screen ? "unknown screen" : "value out of range for the variable");
+        SetState(words.Item[1], ref, words.Item[2]);
     } else if (std::strcmp(command, "lcd") == 0) {
         needArgs(0, 0);
         PrintDisplay();

@@ -6,6 +6,7 @@
 #include "../../instrument/front_panel.h"
 #include "../flight/flight_track.h"
 #include "../flight/live_links.h"
+#include "../state_lookup.h"
 
 struct SliderInfo;
 
@@ -13,9 +14,6 @@ class ScriptPanel : public FrontPanel, public InputSink {
 public:
     /// Reads commands from `input`; `fileName` only names the script in messages.
     ScriptPanel(std::FILE *input, const char *fileName);
-
-    /// Steps of simulated time in one second ("seconds", "play").
-    static constexpr unsigned StepsPerSecond = 10;
 
     /// Runs the whole script; returns the exit status (0, or 2 after a bad line).
     int Run();
@@ -32,23 +30,30 @@ public:
     void AppendCommLine(const char *text) override;
     void MoveInput(u8 input, s32 raw) override;
 
+    /// Steps of the instrument's time base: 50 ms of host time each, so 20 make a second.
+    static constexpr unsigned StepsPerSecond = 20;
+    /// One 50 ms step: the time base's step (TimeBaseStep: a Timer1 tick, and a Timer2 tick
+    /// on every second step), then the next values of a file being played.
+    void TimeStep();
+    /// Runs `steps` time steps. While the instrument runs (and `insidePump`) the first step
+    /// is delivered now and one more at each following pump, so every step is followed by one
+    /// cycle; returns true then (the current pump has ended). Otherwise all steps happen at
+    /// once with no cycle between them, and it returns false.
+    bool RunTimeSteps(unsigned long steps, bool insidePump);
+
 private:
     /// Executes lines until one ends the current pump (or the script ends).
     void ExecuteLines(bool insidePump);
     /// Executes one line; true if it ended the current pump.
     bool ExecuteLine(char *line, bool insidePump);
+    /// The `set` command: stores a value or stops with the reason it cannot be stored.
+    void SetState(const char *name, const StateRef &ref, const char *value);
     [[noreturn]] void Fail(const char *what);
     [[noreturn]] void Finish();
     /// A warning on standard error naming the line `line`; the script goes on.
     void Warn(unsigned line, const std::string &what);
     /// The "slider" action: position, latch and value label.
     void MoveSlider(const SliderInfo &slider, s32 position);
-    /// One step of simulated time (the step of "seconds" and "play"): the timer ticks, then
-    /// the next values of a file being played.
-    void Step();
-    /// Delivers `steps` steps: at once while the instrument is off or outside a pump,
-    /// otherwise one a pump from this one on. True if the current pump ended.
-    bool DeliverSteps(unsigned long steps, bool insidePump);
     /// Applies what the live links have received.
     void PollLinks();
 
@@ -68,7 +73,7 @@ private:
     const char *FileName;
     unsigned LineNumber = 0;
     unsigned PumpsToSkip = 0;     ///< pumps left to pass with no event
-    unsigned TickStepsLeft = 0;   ///< "seconds" steps still to deliver, one per pump
+    unsigned long TickStepsLeft = 0;  ///< time steps still to deliver, one per pump
     bool Calibrate = false;
     bool KeyFast = false;
     s32 SliderPositions[8] = {1, 1, 1, 1, 1, 1, 1, 1};  ///< by position from the top

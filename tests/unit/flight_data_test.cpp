@@ -63,7 +63,8 @@ const RoundTrip RoundTrips[] = {
     {"airspeed", 90, "mph", [] { AsiFilter = 2; AsiCal = 90; }, ShownAirspeed, 90, 1},
     {"rpm", 2400, "rpm", Factory, ShownRpm, 2400, 20},
     {"rpm", 2400, "rpm", [] { PulsesPerRev = 20; }, ShownRpm, 2400, 60},
-    {"rpm", 2400, "rpm", [] { RpmPulseMode = 1; ComputeRpmScale(); }, ShownRpm, 2400, 100},
+    // TIME mode: 31250 / 13 and / 14 pulse periods are 2403 and 2232 rpm.
+    {"rpm", 2400, "rpm", [] { RpmPulseMode = 1; ComputeRpmScale(); }, ShownRpm, 2400, 180},
     {"volts", 13.8, "V", Factory, ShownVolts, 138, 1},
     {"volts", 12.5, "V", [] { VoltsCal = 90; }, ShownVolts, 125, 1},
     {"fuel-level", 30, "l", Factory, ShownFuel, 30, 1},
@@ -139,8 +140,8 @@ TEST(SensorModel, ValuesBeyondTheSensorAreClampedToTheNearestEnd)
         {InputAirspeedMph, 400, true, 247},    // the root of 15 x 4096 at 100 % ASI CAL
         {InputAirspeedMph, 247, false, 247},
         {InputAirspeedMph, 7, false, 0},       // under 16 mph the instrument shows 0
-        {InputAirspeedMph, 9, false, 16},
-        {InputAirspeedMph, 17, false, 17},
+        {InputAirspeedMph, 17.9, false, 17},   // the largest value shown not above it
+        {InputAirspeedMph, 16, false, 16},
         {InputVsiFpm, 500, true, 0},           // VSI zero at 0: no climb can be shown
         {InputRpm, 30000, true, 19999},
         {InputOatC, -300, true, -273},
