@@ -16,7 +16,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "../../instrument/front_panel.h"
+#include "../front_panel.h"
 
 /// The enlarged display: a 257 x 129 image painted straight from the frame buffer.
 class LcdImage : public QWidget {
