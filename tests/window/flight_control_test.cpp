@@ -1,6 +1,9 @@
 // The window's flight data: a played file drives the sliders and labels, a touched slider
 // is the user's again, pause and speed, the menu on the face, and the command-line options.
+#include <QApplication>
 #include <QCommandLineParser>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTest>
@@ -118,6 +121,30 @@ TEST_F(FlightWindowTest, PlayingWhileOffPressesOn)
     for (int i = 0; i < 250 && !(ran && RunDepth == 0); ++i) QTest::qWait(20);
     EXPECT_TRUE(ran);
     EXPECT_EQ(RunDepth, 0);
+}
+
+TEST_F(FlightWindowTest, TheRightButtonOnTheFaceOpensTheFlightMenuAndNowhereElse)
+{
+    QStringList seen;
+    auto rightClick = [&](QWidget *widget) {
+        seen.clear();
+        QTimer::singleShot(100, [&] {
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                for (QAction *action : popup->actions())
+                    if (!action->isSeparator()) seen << action->text() + (action->isEnabled() ? "" : " (off)");
+                popup->close();
+            }
+        });
+        const QPoint centre = widget->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, centre, widget->mapToGlobal(centre));
+        QApplication::sendEvent(widget, &event);
+        QTest::qWait(200);
+    };
+    rightClick(Form->Image1);  // the display, on the face
+    EXPECT_EQ(seen, QStringList({"Play a demo flight", "Open a flight file...", "Pause (off)", "Resume (off)",
+                                 "Speed x1", "Speed x10", "Speed x60"}));
+    rightClick(Form->TrackBarByNumber(2));
+    EXPECT_TRUE(seen.isEmpty());
 }
 
 TEST_F(FlightWindowTest, CommandLineOptions)
