@@ -77,6 +77,7 @@ bool ScriptPanel::CommandPlay(unsigned args, char **argv, bool insidePump)
     PlayFile = argv[0];
     PlayLine = LineNumber;
     Player.Start(std::move(track), StepsPerSecond, *this, static_cast<double>(until));
+    if (Player.Steps() == 0) ReportClampedValues();
     return RunTimeSteps(Player.Steps(), insidePump);
 }
 
@@ -85,11 +86,13 @@ void ScriptPanel::CommandListen(unsigned args, char **argv)
     if (args != 2) Fail("listen: wrong number of arguments (listen udp|nmea PORT)");
     long port = 0;
     if (!ParseBoundedLong(argv[1], 1, 65535, port)) Fail("listen: port must be 1..65535");
+    const bool flightGear = std::strcmp(argv[0], "udp") == 0;
+    if (!flightGear && std::strcmp(argv[0], "nmea") != 0) Fail("listen: udp (FlightGear lines) or nmea (NMEA sentences)");
+    if (!Options.RealTime) return;
     std::string error;
     bool bound;
-    if (std::strcmp(argv[0], "udp") == 0) bound = Links.ListenFlightGear(static_cast<unsigned>(port), error);
-    else if (std::strcmp(argv[0], "nmea") == 0) bound = Links.ListenNmea(static_cast<unsigned>(port), error);
-    else Fail("listen: udp (FlightGear lines) or nmea (NMEA sentences)");
+    if (flightGear) bound = Links.ListenFlightGear(static_cast<unsigned>(port), error);
+    else bound = Links.ListenNmea(static_cast<unsigned>(port), error);
     if (!bound) Fail(error.c_str());
 }
 
@@ -98,6 +101,7 @@ void ScriptPanel::CommandSleep(unsigned args, char **argv)
     if (args != 1) Fail("sleep: wrong number of arguments (sleep MS)");
     long ms = 0;
     if (!ParseBoundedLong(argv[0], 0, MaxSleepMs, ms)) Fail("sleep: milliseconds must be 0..60000");
+    if (!Options.RealTime) return;
     timespec wait{ms / 1000, (ms % 1000) * 1000000};
     while (nanosleep(&wait, &wait) != 0 && errno == EINTR) {}
 }

@@ -186,9 +186,14 @@ void ScriptPanel::TimeStep()
     TimeBaseStep();
     if (!Player.Playing()) return;
     Player.ApplyStep(*this);
-    if (!Player.Playing() && Player.ClampedValues() > 0)
-        Warn(PlayLine, PlayFile + ": " + std::to_string(Player.ClampedValues()) +
-                           " values beyond the sensors' range were clamped");
+    if (!Player.Playing()) ReportClampedValues();
+}
+
+void ScriptPanel::ReportClampedValues()
+{
+    if (Player.ClampedValues() > 0)
+        Warn(PlayLine, PlayFile + ": values beyond the sensors' range were clamped " +
+                           std::to_string(Player.ClampedValues()) + " times");
 }
 
 bool ScriptPanel::RunTimeSteps(unsigned long steps, bool insidePump)

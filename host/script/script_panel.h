@@ -14,6 +14,7 @@ struct ScriptOptions {
     std::FILE *Errors = stderr;  ///< the message of a bad line or a failed write
     long MaxRepeat = 100000000;  ///< largest count of tick1, tick2 and cycle (a typo must not run for days)
     bool WriteFiles = true;      ///< false: `png` checks its line but writes no file
+    bool RealTime = true;        ///< false: `listen` and `sleep` check their line but open no port and never wait
 };
 
 struct SliderInfo;
@@ -71,6 +72,8 @@ private:
     void Warn(unsigned line, const std::string &what);
     /// The "slider" action: position, latch and value label.
     void MoveSlider(const SliderInfo &slider, s32 position);
+    /// The warning at the end of a played file that had values beyond a sensor's range.
+    void ReportClampedValues();
     /// Applies what the live links have received.
     void PollLinks();
 

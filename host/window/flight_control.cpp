@@ -163,7 +163,7 @@ void FlightControl::AfterPump()
     if (Player.Playing()) return;
     TakeTime(false);
     QString end = QString("%1 ended").arg(Name);
-    if (Player.ClampedValues() > 0) end += QString(": %1 values beyond the sensors' range were clamped").arg(Player.ClampedValues());
+    if (Player.ClampedValues() > 0) end += QString(": values beyond the sensors' range were clamped %1 times").arg(Player.ClampedValues());
     Form->StatusBar1->showMessage(end);
 }
 
