@@ -436,12 +436,7 @@ bool EndsWithIgnoringCase(const std::string &text, const char *tail)
 
 const char FlightGearMarker[] = "#vantro2-flightgear";
 const unsigned FlightGearFields = sizeof FlightGearTable / sizeof FlightGearTable[0];
-const char *const FlightGearProperties[] = {
-    FlightGearTable[0].Property, FlightGearTable[1].Property, FlightGearTable[2].Property,
-    FlightGearTable[3].Property, FlightGearTable[4].Property, FlightGearTable[5].Property,
-    FlightGearTable[6].Property, FlightGearTable[7].Property, FlightGearTable[8].Property,
-    FlightGearTable[9].Property,
-};
+const char *FlightGearProperty(unsigned field) { return field < FlightGearFields ? FlightGearTable[field].Property : ""; }
 
 bool ParseFlightGearLine(const std::string &line, FlightRow &row, bool driven[FlightInputCount], std::string &error)
 {

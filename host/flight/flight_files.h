@@ -25,10 +25,10 @@ bool ReadFlightText(const std::string &name, const std::string &text, const Flig
 
 /// The first line of a FlightGear record (the protocol's preamble).
 extern const char FlightGearMarker[];
-/// The properties of the FlightGear protocol in line order (the first is the time).
-extern const char *const FlightGearProperties[];
 /// Number of values in one FlightGear line.
 extern const unsigned FlightGearFields;
+/// The property of value `field` of a FlightGear line (the first is the time); "" past the end.
+const char *FlightGearProperty(unsigned field);
 
 /// One line of the FlightGear protocol into `row` (base units) and the inputs it drives;
 /// false with `error` if it is not such a line.

@@ -305,7 +305,7 @@ TEST(FlightFiles, TheFlightGearProtocolFileListsTheReadersFields)
         if (open != std::string::npos) nodes.push_back(line.substr(open + 6, line.find("</node>") - open - 6));
     }
     ASSERT_EQ(nodes.size(), FlightGearFields);
-    for (unsigned i = 0; i < FlightGearFields; ++i) EXPECT_EQ(nodes[i], FlightGearProperties[i]);
+    for (unsigned i = 0; i < FlightGearFields; ++i) EXPECT_EQ(nodes[i], FlightGearProperty(i));
 }
 
 TEST(FlightPlayer, StepsThroughTheTrackAndEndsOnTheLastRow)
