@@ -24,16 +24,6 @@ std::string Format(double value)
 
 } // namespace
 
-int ScriptPanel::FlightCommand(const char *command, unsigned args, char **argv, bool insidePump)
-{
-    if (std::strcmp(command, "input") == 0) CommandInput(args, argv);
-    else if (std::strcmp(command, "play") == 0) return CommandPlay(args, argv, insidePump) ? 1 : 0;
-    else if (std::strcmp(command, "listen") == 0) CommandListen(args, argv);
-    else if (std::strcmp(command, "sleep") == 0) CommandSleep(args, argv);
-    else return -1;
-    return 0;
-}
-
 void ScriptPanel::CommandInput(unsigned args, char **argv)
 {
     if (args != 3) Fail("input: wrong number of arguments (input NAME VALUE UNIT)");

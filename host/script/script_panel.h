@@ -52,6 +52,8 @@ public:
     bool RunTimeSteps(unsigned long steps, bool insidePump);
 
 private:
+    friend struct ScriptCommands;  // the commands (script_commands.cpp) drive the panel
+
     /// Executes lines until one ends the current pump (or the script ends).
     void ExecuteLines(bool insidePump);
     /// Executes one line; true if it ended the current pump.
@@ -78,8 +80,6 @@ private:
     void PollLinks();
 
     // Flight-data commands (host/script/flight_commands.cpp), each given its arguments.
-    /// Runs a flight-data command; -1 if `command` is none, otherwise 1 if it ended the pump.
-    int FlightCommand(const char *command, unsigned args, char **argv, bool insidePump);
     /// input NAME VALUE UNIT
     void CommandInput(unsigned args, char **argv);
     /// play FILE [map MAPFILE] [ias-from-gs]; true if it ended the pump.
