@@ -68,7 +68,7 @@ bool ScriptPanel::CommandPlay(unsigned args, char **argv, bool insidePump)
     PlayLine = LineNumber;
     Player.Start(std::move(track), StepsPerSecond, *this, static_cast<double>(until));
     if (Player.Steps() == 0) ReportClampedValues();
-    return RunTimeSteps(Player.Steps(), insidePump);
+    return RunTimeSteps(CapRepeat(Player.Steps()), insidePump);
 }
 
 void ScriptPanel::CommandListen(unsigned args, char **argv)

@@ -149,6 +149,7 @@ void ScriptPanel::Warn(unsigned line, const std::string &what)
 
 void ScriptPanel::PumpMessages()
 {
+    if (Options.MaxPumps != 0 && ++Pumps > Options.MaxPumps) Finish();
     PollLinks();
     if (PumpsToSkip > 0) {
         --PumpsToSkip;

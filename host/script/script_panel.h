@@ -15,6 +15,8 @@ struct ScriptOptions {
     long MaxRepeat = 100000000;  ///< largest count of tick1, tick2 and cycle (a typo must not run for days)
     bool WriteFiles = true;      ///< false: `png` checks its line but writes no file
     bool RealTime = true;        ///< false: `listen` and `sleep` check their line but open no port and never wait
+    long RepeatCap = 0;          ///< not 0: larger counts (and seconds x 20) run as this many
+    unsigned long MaxPumps = 0;  ///< not 0: the script ends (status 0) after this many pumps
 };
 
 struct SliderInfo;
@@ -53,6 +55,12 @@ public:
 
 private:
     friend struct ScriptCommands;  // the commands (script_commands.cpp) drive the panel
+    /// A repeat count (or a number of time steps) cut to Options.RepeatCap when one is set.
+    unsigned long CapRepeat(unsigned long n) const
+    {
+        const unsigned long cap = static_cast<unsigned long>(Options.RepeatCap);
+        return cap != 0 && n > cap ? cap : n;
+    }
 
     /// Executes lines until one ends the current pump (or the script ends).
     void ExecuteLines(bool insidePump);
@@ -95,6 +103,7 @@ private:
     unsigned LineNumber = 0;
     unsigned PumpsToSkip = 0;     ///< pumps left to pass with no event
     unsigned long TickStepsLeft = 0;  ///< time steps still to deliver, one per pump
+    unsigned long Pumps = 0;          ///< pumps so far
     bool Calibrate = false;
     bool KeyFast = false;
     s32 SliderPositions[8] = {1, 1, 1, 1, 1, 1, 1, 1};  ///< by position from the top

@@ -4,7 +4,9 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
+#include <string>
 
+#include "display_check.h"
 #include "flight_control.h"
 #include "pcmain.h"
 
@@ -27,6 +29,11 @@ bool SetUpFlight(const QApplication &application, FlightControl &flight)
 
 int main(int argc, char **argv)
 {
+    std::string problem;
+    if (!DisplayReachable(problem)) {
+        std::fprintf(stderr, "vantro2: cannot open the display: %s\n", problem.c_str());
+        return 1;
+    }
     QApplication application(argc, argv);
     try {
         TForm1 form;
