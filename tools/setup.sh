@@ -15,7 +15,7 @@ if [ -n "$missing" ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >/dev/null
 fi
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTRO_WERROR=${VANTRO_WERROR:-OFF} >/dev/null
 cmake --build "$top/build" -j "$jobs"
 if [ "$1" = "--sanitize" ]; then
     cmake -S "$top" -B "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVANTRO_SANITIZE=ON -DVANTRO_WINDOW=OFF >/dev/null
