@@ -81,7 +81,7 @@ const TextLine ContrastLines[] = {
 
 void DrawContrastBar()
 {
-    const u16 end = 2 * Contrast + 1;
+    const u16 end = static_cast<u16>(2 * Contrast + 1);
     FillBox(1, 15, static_cast<u8>(end > ContrastBarEnd ? ContrastBarEnd : end), 25, PixelSet);
     DrawFrame(1, 15, ContrastBarEnd, 25, PixelSet);
 }

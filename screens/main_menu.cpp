@@ -72,9 +72,9 @@ u8 MainMenuEntryOf(ScreenFn screen)
 void DrawScrollBar(u8 index, u8 count)
 {
     if (count == 0) return;
-    const u16 s = 560 / count;
-    const u16 top = (index * s + 80) / 10;
-    const u16 bottom = top + s / 10;
+    const u16 s = static_cast<u16>(560 / count);
+    const u16 top = static_cast<u16>((index * s + 80) / 10);
+    const u16 bottom = static_cast<u16>(top + s / 10);
     DrawLine(125, 8, 125, 63, PixelSet);
     if (top < 64) FillBox(123, static_cast<u8>(top), 127, static_cast<u8>(bottom > 63 ? 63 : bottom), PixelSet);
 }

@@ -315,7 +315,7 @@ bool DensityAltitudeLine(char *text)
         snprintf(text, TextSize, LEGEND_DENSITY_ALT "-----");
     } else {
         const float isa = static_cast<float>(15.0 - AltitudeFeet * 0.0019812);
-        const float da = static_cast<float>(AltitudeFeet + (OatCelsius - isa) * 118.6);
+        const float da = static_cast<float>(AltitudeFeet + (static_cast<float>(OatCelsius) - isa) * 118.6);
         s32 shown = TruncateToS32(da);
         shown = FeetInAltUnit(shown);
         snprintf(text, TextSize, LEGEND_DENSITY_ALT "%5d", static_cast<int>(shown));

@@ -3,7 +3,8 @@
 # of fuzzing the script reader.
 set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
-"$top/tools/setup.sh" --sanitize --fuzz
+# CI builds with every warning an error (VANTRO_WERROR).
+VANTRO_WERROR=ON "$top/tools/setup.sh" --sanitize --fuzz
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$top/build" --output-on-failure -j 2
 ctest --test-dir "$top/build-asan" --output-on-failure -j 2

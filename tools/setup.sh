@@ -16,7 +16,7 @@ if [ -n "$missing" ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >/dev/null
 fi
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTRO_WERROR=${VANTRO_WERROR:-OFF} >/dev/null
 cmake --build "$top/build" -j "$jobs"
 sanitize=no fuzz=no
 for arg in "$@"; do

@@ -363,9 +363,10 @@ bool ParseIgcFix(const std::string &line, IgcFix &fix, std::string &message)
         message = "bad B record";
         return false;
     }
-    fix.Seconds = h * 3600.0 + m * 60.0 + s;
-    fix.Latitude = (latD + latM / 60000.0) * (ns == 'S' ? -1 : 1);
-    fix.Longitude = (lonD + lonM / 60000.0) * (ew == 'W' ? -1 : 1);
+    const auto real = [](long v) { return static_cast<double>(v); };
+    fix.Seconds = real(h) * 3600.0 + real(m) * 60.0 + real(s);
+    fix.Latitude = (real(latD) + real(latM) / 60000.0) * (ns == 'S' ? -1 : 1);
+    fix.Longitude = (real(lonD) + real(lonM) / 60000.0) * (ew == 'W' ? -1 : 1);
     fix.PressureMetres = static_cast<double>(alt);
     return true;
 }

@@ -39,10 +39,10 @@ int Usage()
 // One thing a person does at the panel, picked at random every few tens of milliseconds.
 void PersonAct(TForm1 &form, std::mt19937 &random)
 {
-    const unsigned what = random() % 100;
+    const unsigned what = static_cast<unsigned>(random() % 100);
     if (what < 60) {
         QWidget *const keys[] = {form.Image5, form.Image3, form.Image6};
-        const unsigned key = random() % 5;
+        const unsigned key = static_cast<unsigned>(random() % 5);
         if (key < 3) PostClick(keys[key]);
         else (key == 3 ? form.Button3 : form.Button4)->click();
     } else if (what < 95) {
