@@ -546,7 +546,7 @@ int main(int argc, char **argv)
     // The minimum number of seeds always runs; with a budget, further seeds while time is left.
     u64 n = 0;
     const auto anotherSeed = [&] {
-        return n < options.Seeds || (options.BudgetSeconds > 0 && secondsSinceStart() < options.BudgetSeconds);
+        return n < options.Seeds || (options.BudgetSeconds > 0 && secondsSinceStart() < static_cast<double>(options.BudgetSeconds));
     };
     double lastReport = 0;
     for (; anotherSeed(); ++n) {
