@@ -1,5 +1,5 @@
 #pragma once
-// Writes 32-bit 0xAARRGGBB images as RGB PNG files.
+// Writes 32-bit 0xAARRGGBB images as RGB PNG files (encoded by png_encoder.h).
 #include "../lcd/types.h"
 
 /// Writes a width x height image; false if the file cannot be written.
