@@ -1,8 +1,10 @@
 #!/bin/sh
-# Sets up, builds and runs every test: the normal build, then the sanitizer build.
+# Sets up, builds and runs every test: the normal build, the sanitizer build, then the browser
+# build (the scenarios against the runner for Node.js, the page in Chromium).
 set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
-"$top/tools/setup.sh" --sanitize
+"$top/tools/setup.sh" --sanitize --web
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$top/build" --output-on-failure -j 2
 ctest --test-dir "$top/build-asan" --output-on-failure -j 2
+ctest --test-dir "$top/build-web" --output-on-failure -j 2
