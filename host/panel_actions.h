@@ -29,6 +29,11 @@ constexpr s32 SliderMax = 4096;
 /// (0 for the RPM slider, whose label follows the cycle instead).
 u8 SliderChange(u8 trackBar, s32 position);
 
+/// Timer1's interval (blink phase, slow tick, fuel tick, stopwatch) in every front panel.
+constexpr int Timer1IntervalMs = 100;
+/// Timer2's interval (the RPM pulse latch).
+constexpr int Timer2IntervalMs = 100;
+
 /// Colour of an unlit display pixel (the panel's inactive-border grey), 0xAARRGGBB.
 constexpr u32 LcdUnlitRgb = 0xFFD4D0C8;
 /// Colour of a lit display pixel, 0xAARRGGBB.

@@ -35,4 +35,5 @@ if [ $sanitize = yes ]; then
 fi
 if [ $web = yes ]; then
     "$top/tools/build-web.sh"
+    (cd "$top/tests/web" && npm ci --no-audit --no-fund --loglevel=error)
 fi

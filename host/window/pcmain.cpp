@@ -264,10 +264,10 @@ void TForm1::BuildControls()
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
-    Timer1->setInterval(100);
+    Timer1->setInterval(Timer1IntervalMs);
     Timer2 = new QTimer(this);
     Timer2->setObjectName("Timer2");
-    Timer2->setInterval(100);
+    Timer2->setInterval(Timer2IntervalMs);
 
     CommFlushTimer = new QTimer(this);
     CommFlushTimer->setSingleShot(true);
