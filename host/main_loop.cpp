@@ -116,6 +116,7 @@ void RunMeasurements()
     UpdateFuelFlow();
     if (FuelTick == 1) {
         FuelTick = 0;
+        TakeFuelPulses();
         UpdateFuelFlow();
     }
     if (SlowTick == 1) {
@@ -193,10 +194,14 @@ static const StateVar HostLoopVars[] = {
     STATE_VAR(StopRequest, U8),      STATE_VAR(CalibrateMode, U8),   STATE_VAR(BlinkDivider, U8),
     STATE_VAR(BlinkFlag, U8),        STATE_VAR(SlowDivider, U8),     STATE_VAR(SlowTick, U8),
     STATE_VAR(FuelTickDivider, U8),  STATE_VAR(FuelTick, U8),        STATE_VAR(StopwatchRunning, U8),
-    STATE_VAR(StopwatchTicks, U32),  STATE_VAR(GpsDataValid, U8),    STATE_VAR(RunDepth, U8),
+    STATE_VAR(StopwatchTicks, U32),  STATE_VAR(GpsDataValid, U8),
+    // The depth of nested runs bounds the stack: only "ON" and its end change it.
+    STATE_VAR_READ_ONLY(RunDepth, U8),
     StateVar{"KeySlot", &LcdMemory.KeySlot, StateType::U8, 1},
     StateVar{"KeyStep", &LcdMemory.KeyStep, StateType::U8, 1},
     // The communication text, one character code per element.
     StateVar{"CommBuffer", CommBuffer, StateType::U8, sizeof CommBuffer},
+    // The display image, 8 pages of 128 columns (bit y mod 8 of byte y / 8 x 128 + x).
+    StateVar{"FrameBuffer", LcdMemory.FrameBuffer, StateType::U8, sizeof LcdMemory.FrameBuffer},
 };
 const StateTable HostLoopState = STATE_TABLE(HostLoopVars);

@@ -22,7 +22,8 @@ constexpr u8 MaxRunDepth = 8;
 
 /// The "ON" action: power-on, the start-up animation, then cycles until a stop is requested.
 void InstrumentMainLoop();
-/// The measurement part of one cycle: RPM, fuel level and flow (flow again on a FuelTick),
+/// The measurement part of one cycle: RPM, fuel level and flow (on a FuelTick the flow
+/// pulses are counted into the totals and the flow computed again),
 /// the slow-tick block with the clock, volts and OAT on a SlowTick, then altitude, VSI,
 /// airspeed and the fuel level once more.
 void RunMeasurements();

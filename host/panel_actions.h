@@ -29,9 +29,10 @@ constexpr s32 SliderMax = 4096;
 /// (0 for the RPM slider, whose label follows the cycle instead).
 u8 SliderChange(u8 trackBar, s32 position);
 
-/// Timer1's interval (blink phase, slow tick, fuel tick, stopwatch) in every front panel.
-constexpr int Timer1IntervalMs = 100;
-/// Timer2's interval (the RPM pulse latch).
+/// Timer1's interval in every front panel with real timers: 20 Timer1 ticks make the SlowTick
+/// the instrument counts as one second (blink phase, fuel tick and stopwatch follow it).
+constexpr int Timer1IntervalMs = 50;
+/// Timer2's interval: it latches the RPM pulses of 100 ms.
 constexpr int Timer2IntervalMs = 100;
 
 /// Colour of an unlit display pixel (the panel's inactive-border grey), 0xAARRGGBB.

@@ -124,11 +124,28 @@ void ScriptPanel::PumpMessages()
     }
     if (TickStepsLeft > 0) {
         --TickStepsLeft;
-        Timer1Tick();
-        Timer2Tick();
+        TimeStep();
         return;
     }
     ExecuteLines(true);
+}
+
+void ScriptPanel::TimeStep()
+{
+    Timer1Tick();
+    if (++TimeSteps % 2 == 0) Timer2Tick();
+}
+
+bool ScriptPanel::RunTimeSteps(unsigned long steps, bool insidePump)
+{
+    if (steps == 0) return false;
+    if (RunDepth == 0 || !insidePump) {
+        for (unsigned long i = 0; i < steps; ++i) TimeStep();
+        return false;
+    }
+    TimeStep();
+    TickStepsLeft = steps - 1;
+    return true;
 }
 
 void ScriptPanel::ExecuteLines(bool insidePump)
@@ -147,6 +164,22 @@ void ScriptPanel::ExecuteLines(bool insidePump)
         Fail(message);
     }
     Finish();
+}
+
+void ScriptPanel::SetState(const char *name, const StateRef &ref, const char *value)
+{
+    char message[160];
+    switch (StoreState(ref, value)) {
+    case StoreResult::Stored: return;
+    case StoreResult::NotANumber: std::snprintf(message, sizeof message, "%s takes a whole number", name); break;
+    case StoreResult::OutOfRange:
+        std::snprintf(message, sizeof message, "value out of range for %s (%lld..%lld)", name,
+                      static_cast<long long>(ref.Low), static_cast<long long>(ref.High));
+        break;
+    case StoreResult::ReadOnly: std::snprintf(message, sizeof message, "%s is kept by the instrument and cannot be set", name); break;
+    case StoreResult::UnknownScreen: std::snprintf(message, sizeof message, "unknown screen"); break;
+    }
+    Fail(message);
 }
 
 void ScriptPanel::BlitLcd() { PaintDisplayImage(DisplayImage, 256); }
@@ -248,20 +281,8 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
     } else if (std::strcmp(command, "seconds") == 0) {
         needArgs(1, 1);
         long seconds = 0;
-        if (!ParseBoundedLong(words.Item[1], 0, MaxRepeat / 10, seconds)) Fail("bad number of seconds");
-        const long steps = seconds * 10;
-        if (steps == 0) return false;
-        if (!running || !insidePump) {
-            for (long i = 0; i < steps; ++i) {
-                Timer1Tick();
-                Timer2Tick();
-            }
-            return false;
-        }
-        Timer1Tick();
-        Timer2Tick();
-        TickStepsLeft = static_cast<unsigned>(steps - 1);
-        return true;
+        if (!ParseBoundedLong(words.Item[1], 0, MaxRepeat / StepsPerSecond, seconds)) Fail("bad number of seconds");
+        return RunTimeSteps(static_cast<unsigned long>(seconds) * StepsPerSecond, insidePump);
     } else if (std::strcmp(command, "get") == 0) {
         needArgs(1, 1);
         StateRef ref;
@@ -275,8 +296,7 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
         StateRef ref;
         char problem[160];
         if (const char *error = LookUpState(words.Item[1], ref, problem, sizeof problem)) Fail(error);
-        if (!StoreState(ref, words.Item[2]))
-            Fail(ref.Type == StateType::Screen ? "unknown screen" : "value out of range for the variable");
+        SetState(words.Item[1], ref, words.Item[2]);
     } else if (std::strcmp(command, "lcd") == 0) {
         needArgs(0, 0);
         PrintDisplay();

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "../../instrument/front_panel.h"
+#include "../state_lookup.h"
 
 class ScriptPanel : public FrontPanel {
 public:
@@ -23,11 +24,24 @@ public:
     void SetLampColour(u32 colour) override { Lamp = colour; }
     void AppendCommLine(const char *text) override;
 
+    /// Steps of the instrument's time base: 50 ms of host time each, so 20 make a second.
+    static constexpr unsigned StepsPerSecond = 20;
+    /// One 50 ms step: a Timer1 tick, and a Timer2 tick on every second step (Timer1 ticks
+    /// every 50 ms, Timer2 every 100 ms).
+    void TimeStep();
+    /// Runs `steps` time steps. While the instrument runs (and `insidePump`) the first step
+    /// is delivered now and one more at each following pump, so every step is followed by one
+    /// cycle; returns true then (the current pump has ended). Otherwise all steps happen at
+    /// once with no cycle between them, and it returns false.
+    bool RunTimeSteps(unsigned long steps, bool insidePump);
+
 private:
     /// Executes lines until one ends the current pump (or the script ends).
     void ExecuteLines(bool insidePump);
     /// Executes one line; true if it ended the current pump.
     bool ExecuteLine(char *line, bool insidePump);
+    /// The `set` command: stores a value or stops with the reason it cannot be stored.
+    void SetState(const char *name, const StateRef &ref, const char *value);
     [[noreturn]] void Fail(const char *what);
     [[noreturn]] void Finish();
 
@@ -35,7 +49,8 @@ private:
     const char *FileName;
     unsigned LineNumber = 0;
     unsigned PumpsToSkip = 0;     ///< pumps left to pass with no event
-    unsigned TickStepsLeft = 0;   ///< "seconds" steps still to deliver, one per pump
+    unsigned long TickStepsLeft = 0;  ///< time steps still to deliver, one per pump
+    unsigned long TimeSteps = 0;      ///< time steps delivered so far (Timer2 on the even ones)
     bool Calibrate = false;
     bool KeyFast = false;
     s32 SliderPositions[8] = {1, 1, 1, 1, 1, 1, 1, 1};  ///< by position from the top
