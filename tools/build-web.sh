@@ -6,6 +6,14 @@
 #                                 build, then serve the page on http://127.0.0.1:PORT/ (8080)
 set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
+case "$1" in
+    "") [ $# -eq 0 ] || set -- --bad ;;
+    --serve) [ $# -le 2 ] || set -- --bad ;;
+esac
+if [ -n "$1" ] && [ "$1" != --serve ]; then
+    echo "usage: tools/build-web.sh [--serve [PORT]]" >&2
+    exit 2
+fi
 for tool in emcmake node; do
     command -v "$tool" >/dev/null ||
         { echo "build-web.sh: $tool is not installed (tools/setup.sh installs it)" >&2; exit 2; }
@@ -17,7 +25,5 @@ jobs=$(nproc 2>/dev/null || echo 2)
 emcmake cmake -S "$top" -B "$top/build-web" -DCMAKE_BUILD_TYPE=Release -DVANTRO_WINDOW=OFF -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$top/build-web" -j "$jobs"
 if [ "$1" = "--serve" ]; then
-    port=${2:-8080}
-    echo "serving the page on http://127.0.0.1:$port/ (Ctrl+C stops)"
-    cd "$top/build-web/page" && exec python3 -m http.server "$port" --bind 127.0.0.1
+    exec node "$top/tools/web/serve_page.js" "$top/build-web/page" "${2:-8080}"
 fi

@@ -225,6 +225,24 @@ test('the page in Chromium', { timeout: 300000 }, async (t) => {
     await waitForRunDepth(0);
   });
 
+  await t.test('a clock in the address is checked before the instrument takes it', async () => {
+    const cases = [
+      ['2155-12-31T23:59:59', 'Press "ON".'],  // the last second the clock holds
+      ['2024-02-29T12:00:00', 'Press "ON".'],
+      ['2026-02-29T12:00:00', 'ignored: clock=2026-02-29T12:00:00 is not a valid date and time'],
+      ['1899-12-31T23:59:59', 'ignored: clock=1899-12-31T23:59:59 is not a valid date and time'],
+      ['2026-06-01T24:00:00', 'ignored: clock=2026-06-01T24:00:00 is not a valid date and time'],
+      ['2026-6-1T09:30:00', 'ignored: clock=2026-6-1T09:30:00 is not YYYY-MM-DDTHH:MM:SS'],
+    ];
+    for (const [clock, status] of cases) {
+      await page.goto(url + '?clock=' + clock);
+      await page.waitForFunction(() => window.VantroPage && VantroPage.ready);
+      await page.waitForFunction((want) => document.getElementById('statusbar1').textContent === want, status,
+                                 { timeout: WaitMs }).catch(() => {});
+      assert.strictEqual(await page.locator('#statusbar1').textContent(), status, clock);
+    }
+  });
+
   await t.test('no errors on the page', () => {
     assert.deepStrictEqual(problems, []);
   });

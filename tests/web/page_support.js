@@ -1,34 +1,13 @@
-// What the browser test and the page benchmark share: a static server for the page on
-// 127.0.0.1, Debian's Chromium started through playwright-core with a fresh profile, and PNG
+// What the browser test and the page benchmark share: the page's server on 127.0.0.1,
+// Debian's Chromium started through playwright-core with a fresh profile, and PNG
 // decoding for comparing pictures.
 'use strict';
 const fs = require('node:fs');
-const http = require('node:http');
 const os = require('node:os');
 const path = require('node:path');
 const zlib = require('node:zlib');
 const { chromium } = require('playwright-core');
-
-const ContentTypes = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm', '.jpg': 'image/jpeg', '.png': 'image/png',
-};
-
-/** Serves the files of `dir` on 127.0.0.1 at a free port; resolves to { server, url }. */
-function servePage(dir) {
-  const server = http.createServer((request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://host').pathname);
-    const file = path.join(dir, name === '/' ? 'index.html' : name);
-    if (!file.startsWith(path.resolve(dir) + path.sep) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
-      response.writeHead(404).end('not found');
-      return;
-    }
-    response.writeHead(200, { 'Content-Type': ContentTypes[path.extname(file)] || 'application/octet-stream' });
-    fs.createReadStream(file).pipe(response);
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () =>
-    resolve({ server, url: `http://127.0.0.1:${server.address().port}/` })));
-}
+const { servePage } = require('../../tools/web/serve_page.js');
 
 /** Debian's Chromium, headless, with a profile folder of its own that is removed at close. */
 async function launchChromium() {

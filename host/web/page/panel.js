@@ -31,6 +31,7 @@ const VantroPage = {
   cycles: 0,               // cycles run since the page was loaded
   runDepth: 0,             // runs nested inside one another, 0 while the instrument is off
   ready: false,            // the instrument waits for the first event
+  clockText: '',           // the address's clock= value
   onPaint: null,           // called after every display update (tests and benchmarks)
   lines: [],
   linesShown: true,
@@ -64,7 +65,8 @@ const VantroPage = {
   },
 
   rejected(kind, a, b) {
-    this.status(`ignored: ${EventNames[kind] || 'unknown event ' + kind} ${a} ${b} is out of range`);
+    if (kind === PageEvent.Clock) this.status(`ignored: clock=${this.clockText} is not a valid date and time`);
+    else this.status(`ignored: ${EventNames[kind] || 'unknown event ' + kind} ${a} ${b} is out of range`);
   },
 
   show(display, lineBytes, cycles, runDepth) {
@@ -140,6 +142,7 @@ const VantroPage = {
   freezeClockFromAddress() {
     const value = new URLSearchParams(location.search).get('clock');
     if (value === null) return;
+    this.clockText = value;
     const parts = /^(\d{4})-(\d{2})-(\d{2})T(\d{2}):(\d{2}):(\d{2})$/.exec(value);
     if (!parts) {
       this.status(`ignored: clock=${value} is not YYYY-MM-DDTHH:MM:SS`);
