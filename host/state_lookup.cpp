@@ -5,7 +5,18 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "../instrument/airdata.h"
+#include "../instrument/engine_fuel.h"
+#include "../instrument/flight.h"
+#include "../instrument/inputs.h"
+#include "../instrument/settings.h"
+#include "../instrument/time_base.h"
+#include "../screens/fuel_setup.h"
+#include "../screens/fuel_total.h"
+#include "../screens/main_page.h"
 #include "../screens/navigation.h"
+#include "../screens/screens.h"
+#include "main_loop.h"
 
 namespace {
 
@@ -13,7 +24,7 @@ const StateTable *const AllTables[] = {
     &SettingsState,     &InputsState,          &AirDataState,   &EngineFuelState,
     &FlightState,       &NavigationState,      &HostLoopState,  &MainPageState,
     &DisplaySetupState, &FlightLogScreenState, &HobbsCodeState, &FuelSetupState,
-    &FuelTotalState,
+    &FuelTotalState,    &TimeBaseState,
 };
 
 u8 ElementSize(StateType type)

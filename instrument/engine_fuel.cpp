@@ -51,8 +51,6 @@ u32 FlowPulsesPerUnit()
     return PulsesPerFuelUnit(k);
 }
 
-bool GallonUnits() { return (FuelUnit & 1) != 0; }
-
 /// The reading before averaging, in rpm, at most 19999.
 u32 RawRpm()
 {
@@ -119,7 +117,7 @@ u32 LevelFromReading(u32 reading)
 /// CALCULATE mode: the level the remaining pulses stand for.
 void CalculateLevel()
 {
-    const s64 perUnit = GallonUnits() ? 100 : 10;
+    const s64 perUnit = FuelInGallons() ? 100 : 10;
     s32 level = RoundTenth(static_cast<s32>(FuelRemainingPulses * perUnit / FlowPulsesPerUnit()));
     if (level > TankSize) level = TankSize;
     if (level != static_cast<s32>(FuelLevel)) SaveFuelLevel(static_cast<u32>(level));
@@ -145,9 +143,7 @@ u32 RangeSpeed()
         return gps < 0 ? 0 : static_cast<u32>(gps);
     }
     const u32 mph = FuelSpeedSource == 2 ? AirspeedMph : TrueAirspeed;
-    if (distanceUnit == 1) return mph * 869 / 1000;
-    if (distanceUnit == 2) return mph * 1609 / 1000;
-    return mph;
+    return MphIn(distanceUnit == 1 ? SpeedKnots : distanceUnit == 2 ? SpeedKmh : SpeedMph, mph);
 }
 
 void UpdateRangeAndEndurance()
@@ -160,7 +156,7 @@ void UpdateRangeAndEndurance()
     } else if (flow == 0) {
         FuelRange = NoFlowMarker;
         FuelEndurance = NoFlowMarker;
-    } else if (GallonUnits()) {
+    } else if (FuelInGallons()) {
         FuelRange = RangeSpeed() * level / flow;
         FuelEndurance = level * 60 / flow;
     } else {
@@ -178,9 +174,7 @@ void UpdateRpm()
     Rpm = RpmAverage;
     if (Rpm > CurrentFlight.MaxRpm) CurrentFlight.MaxRpm = Rpm;
     if (Rpm > MaxRpm) MaxRpm = Rpm;
-    // Unsigned comparisons, as for the Hobbs threshold and the main page's flashing.
-    SetAlarm(AlarmRpm, (RpmLowAlarmOn == 1 && Rpm < static_cast<u32>(RpmLowAlarm)) ||
-                           (RpmHighAlarmOn == 1 && Rpm > static_cast<u32>(RpmHighAlarm)));
+    SetAlarm(AlarmRpm, RpmAlarmCondition());
 }
 
 void ComputeRpmScale()
@@ -214,13 +208,13 @@ void UpdateFuelFlow()
 
 void TakeFuelPulses()
 {
-    FuelUsedPulses += GallonUnits() ? 10 * FuelFlowPulses : FuelFlowPulses;
+    FuelUsedPulses += FuelInGallons() ? 10 * FuelFlowPulses : FuelFlowPulses;
     if (FuelLevelMode != FuelLevelCalculate) return;
     FuelRemainingPulses -= static_cast<s32>(FuelFlowPulses);
     if (FuelRemainingPulses < 0) FuelRemainingPulses = 0;
 }
 
-u32 PulsesPerFuelUnit(u32 k) { return (FuelUnit & 1) != 0 ? k * 37854 / 10000 : k; }
+u32 PulsesPerFuelUnit(u32 k) { return FuelInGallons() ? k * 37854 / 10000 : k; }
 
 s32 RoundTenth(s32 x)
 {

@@ -43,3 +43,7 @@ void ComputeRpmScale();
 u32 PulsesPerFuelUnit(u32 k);
 /// x / 10 rounded half away from zero.
 s32 RoundTenth(s32 x);
+
+struct StateTable;
+/// The RPM and fuel values by name.
+extern const StateTable EngineFuelState;

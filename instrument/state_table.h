@@ -70,17 +70,4 @@ template <typename T, StateType Listed> constexpr StateType CheckedStateType()
 #define STATE_VAR_READ_ONLY(name, type) StateVar{STATE_VAR_HEAD(name, type), StateAccess::ReadOnly}
 #define STATE_TABLE(vars) StateTable{vars, (u16)(sizeof(vars) / sizeof((vars)[0]))}
 
-// The tables of the instrument's units.
-extern const StateTable SettingsState;
-extern const StateTable InputsState;
-extern const StateTable AirDataState;
-extern const StateTable EngineFuelState;
-extern const StateTable FlightState;
-extern const StateTable NavigationState;
-extern const StateTable HostLoopState;
-extern const StateTable MainPageState;
-extern const StateTable DisplaySetupState;
-extern const StateTable FlightLogScreenState;
-extern const StateTable HobbsCodeState;
-extern const StateTable FuelSetupState;
-extern const StateTable FuelTotalState;
+// Each unit declares its own table in its header; host/state_lookup.cpp lists them all.

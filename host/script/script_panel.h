@@ -2,15 +2,24 @@
 // The scripted front panel: a FrontPanel whose messages come from a script of commands.
 #include <cstdio>
 
-#include "../../instrument/front_panel.h"
+#include "../front_panel.h"
 #include "../state_lookup.h"
+
+/// Where a script run writes and how far it may go.
+struct ScriptOptions {
+    std::FILE *Output = stdout;  ///< what lcd, get, lamp, label, memo and render print
+    std::FILE *Errors = stderr;  ///< the message of a bad line or a failed write
+    long MaxRepeat = 100000000;  ///< largest count of tick1, tick2 and cycle (a typo must not run for days)
+    bool WriteFiles = true;      ///< false: `png` checks its line but writes no file
+};
 
 class ScriptPanel : public FrontPanel {
 public:
     /// Reads commands from `input`; `fileName` only names the script in messages.
-    ScriptPanel(std::FILE *input, const char *fileName);
+    ScriptPanel(std::FILE *input, const char *fileName, const ScriptOptions &options = ScriptOptions());
 
-    /// Runs the whole script; returns the exit status (0, or 2 after a bad line).
+    /// Runs the whole script; returns the exit status (0, or 2 after a bad line or a failed
+    /// write). Every run of the instrument the script started has ended when it returns.
     int Run();
 
     void PumpMessages() override;
@@ -42,11 +51,20 @@ private:
     bool ExecuteLine(char *line, bool insidePump);
     /// The `set` command: stores a value or stops with the reason it cannot be stored.
     void SetState(const char *name, const StateRef &ref, const char *value);
+    /// Prints to the output; a failed write ends the script.
+    void Print(const char *format, ...) __attribute__((format(printf, 2, 3)));
+    /// The display as 64 lines of '#' (lit) and '.'.
+    void PrintDisplay();
+    /// Ends the script with status 2: "vantro2-script:LINE: what".
     [[noreturn]] void Fail(const char *what);
+    /// Ends the script with status 2 after the output could not be written.
+    [[noreturn]] void OutputFailed(int error);
+    /// Ends the script: status 0 once every output byte is written.
     [[noreturn]] void Finish();
 
     std::FILE *Input;
     const char *FileName;
+    ScriptOptions Options;
     unsigned LineNumber = 0;
     unsigned PumpsToSkip = 0;     ///< pumps left to pass with no event
     unsigned long TickStepsLeft = 0;  ///< time steps still to deliver, one per pump

@@ -4,7 +4,7 @@
 // loop, as the desktop window's does. The blocking loop runs unchanged: built with Asyncify,
 // the pump hands control back to the browser about every 10 ms (and once per frame during the
 // start-up animation, which plays at the pace of redrawing) and carries on where it was.
-#include "../../instrument/front_panel.h"
+#include "../front_panel.h"
 
 /// Kinds of the page's events; host/web/page/panel.js sends the same numbers.
 enum PageEventKind : s32 {

@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "../../instrument/front_panel.h"
+#include "../front_panel.h"
 
 /// The enlarged display: a 257 x 129 image painted straight from the frame buffer.
 class LcdImage : public QWidget {
