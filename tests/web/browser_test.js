@@ -225,6 +225,19 @@ test('the page in Chromium', { timeout: 300000 }, async (t) => {
     await waitForRunDepth(0);
   });
 
+  await t.test('"ON" nests up to eight runs; each ends with its own "OFF" after its animation', async () => {
+    // Ten clicks at once: each reaches the instrument in the animation of the run before it.
+    await page.evaluate(() => { for (let i = 0; i < 10; ++i) document.getElementById('button1').click(); });
+    await waitForRunDepth(8);
+    for (let depth = 8; depth > 0; --depth) {
+      await waitForRunDepth(depth);
+      const before = (await state()).cycles;
+      await page.waitForFunction((n) => VantroPage.cycles > n + 10, before, { timeout: WaitMs });
+      await clickOff();
+    }
+    await waitForRunDepth(0);
+  });
+
   await t.test('a clock in the address is checked before the instrument takes it', async () => {
     const cases = [
       ['2155-12-31T23:59:59', 'Press "ON".'],  // the last second the clock holds
