@@ -22,7 +22,7 @@ done
 # (acorn) there whatever node release is installed.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 jobs=$(nproc 2>/dev/null || echo 2)
-emcmake cmake -S "$top" -B "$top/build-web" -DCMAKE_BUILD_TYPE=Release -DVANTRO_WINDOW=OFF -DBUILD_TESTING=OFF >/dev/null
+emcmake cmake -S "$top" -B "$top/build-web" -DCMAKE_BUILD_TYPE=Release -DVANTRO_WINDOW=OFF >/dev/null
 cmake --build "$top/build-web" -j "$jobs"
 if [ "$1" = "--serve" ]; then
     exec node "$top/tools/web/serve_page.js" "$top/build-web/page" "${2:-8080}"
