@@ -1,13 +1,18 @@
 #!/bin/sh
 # Installs what the build and the tests need on Debian 12 (as root, only what is missing),
-# then configures and builds into build/ (and build-asan/ with --sanitize, build-web/ and the
+# then configures and builds into build/ (and build-asan/ with --sanitize, build-fuzz/ with
+# --fuzz: the libFuzzer target over the script reader, built with clang; build-web/ and the
 # browser test's npm packages with --web).
 set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
-packages="build-essential cmake pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev zlib1g-dev libgtest-dev libgmock-dev xvfb xauth fonts-liberation2"
-sanitize=no web=no
-for arg; do
-    case $arg in --sanitize) sanitize=yes ;; --web) web=yes ;; esac
+packages="build-essential cmake pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev zlib1g-dev libgtest-dev libgmock-dev libxcb1-dev xvfb xauth fonts-liberation2 clang libclang-rt-14-dev"
+sanitize=no fuzz=no web=no
+for arg in "$@"; do
+    case $arg in
+    --sanitize) sanitize=yes ;;
+    --fuzz) fuzz=yes ;;
+    --web) web=yes ;;
+    esac
 done
 # The browser build and its tests (--web): Emscripten, Node.js with npm, Chromium. A Node.js
 # that is already installed (with its own npm) is used as it is.
@@ -29,11 +34,16 @@ fi
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$top/build" -j "$jobs"
-if [ $sanitize = yes ]; then
+if [ "$fuzz" = yes ]; then
+    CC=clang CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVANTRO_LIBFUZZER=ON -DVANTRO_WINDOW=OFF -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$top/build-fuzz" -j "$jobs" --target vantro2-script-fuzz
+fi
+if [ "$sanitize" = yes ]; then
     cmake -S "$top" -B "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVANTRO_SANITIZE=ON -DVANTRO_WINDOW=OFF >/dev/null
     cmake --build "$top/build-asan" -j "$jobs"
 fi
-if [ $web = yes ]; then
+if [ "$web" = yes ]; then
     "$top/tools/build-web.sh"
     (cd "$top/tests/web" && npm ci --no-audit --no-fund --loglevel=error)
 fi

@@ -1,12 +1,20 @@
 // Program entry: the application object, the front panel window, its message loop.
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 #include <exception>
+#include <string>
 
+#include "display_check.h"
 #include "pcmain.h"
 
 int main(int argc, char **argv)
 {
+    std::string problem;
+    if (!DisplayReachable(problem)) {
+        std::fprintf(stderr, "vantro2: cannot open the display: %s\n", problem.c_str());
+        return 1;
+    }
     QApplication application(argc, argv);
     try {
         TForm1 form;
