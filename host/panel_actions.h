@@ -29,12 +29,6 @@ constexpr s32 SliderMax = 4096;
 /// (0 for the RPM slider, whose label follows the cycle instead).
 u8 SliderChange(u8 trackBar, s32 position);
 
-/// Timer1's interval in every front panel with real timers: 20 Timer1 ticks make the SlowTick
-/// the instrument counts as one second (blink phase, fuel tick and stopwatch follow it).
-constexpr int Timer1IntervalMs = 50;
-/// Timer2's interval: it latches the RPM pulses of 100 ms.
-constexpr int Timer2IntervalMs = 100;
-
 /// Colour of an unlit display pixel (the panel's inactive-border grey), 0xAARRGGBB.
 constexpr u32 LcdUnlitRgb = 0xFFD4D0C8;
 /// Colour of a lit display pixel, 0xAARRGGBB.

@@ -69,7 +69,7 @@ WebPanel::WebPanel()
 void WebPanel::RunIdle()
 {
     for (const SliderInfo &slider : Sliders) panel_add_slider(slider.TrackBar, slider.Title, slider.NameLabel, slider.ValueLabel);
-    panel_start_timers(Timer1IntervalMs, Timer2IntervalMs);
+    panel_start_timers(TimeStepMs, 2 * TimeStepMs);  // Timer1 and Timer2, as in the window
     for (;;) {
         ShowOnPage();
         panel_wait_event();
