@@ -1,5 +1,5 @@
 #pragma once
-// Writes 32-bit 0xAARRGGBB images as RGB PNG files.
+// Writes 32-bit 0xAARRGGBB images as RGB PNG files (encoded by png_encoder.h).
 #include <cstdio>
 #include <functional>
 #include <string>

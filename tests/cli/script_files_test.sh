@@ -1,7 +1,7 @@
 #!/bin/sh
 # vantro2-script with a script it cannot read: every case stops with a one-line message of the
 # form "vantro2-script:LINE: what" and status 2.
-#   script_files_test.sh RUNNER
+#   script_files_test.sh RUNNER [node]
 runner=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -65,7 +65,10 @@ if [ "$("$runner" "$work/crlf.v2s" 2>&1)" != "$(printf 'Qnh=0\nQnh=0')" ]; then 
 # that went away. Each is reported with status 2.
 printf 'get Qnh\n' >"$work/get.v2s"
 expect_output_to full-disk 2 '^vantro2-script: cannot write standard output: No space left on device$' /dev/full -- "$runner" "$work/get.v2s"
-expect_output_to closed 2 '^vantro2-script: cannot write standard output: Bad file descriptor$' - -- "$runner" "$work/get.v2s"
+# Node.js puts /dev/null in place of a closed standard descriptor before any program runs, so
+# the runner for Node.js (second argument "node") never sees that one.
+[ "$2" = node ] ||
+    expect_output_to closed 2 '^vantro2-script: cannot write standard output: Bad file descriptor$' - -- "$runner" "$work/get.v2s"
 { printf 'on\ncycle 80\n'; for i in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20; do echo lcd; done; } >"$work/lcd.v2s"
 { "$runner" "$work/lcd.v2s" 2>"$work/err"; echo $? >"$work/status"; } | head -c 10 >/dev/null
 if [ "$(cat "$work/status")" != 2 ] || ! grep -q '^vantro2-script: cannot write standard output: Broken pipe$' "$work/err"; then
