@@ -74,8 +74,6 @@ const char *SplitWords(char *line, Words &words)
     }
 }
 
-const char *const KeyNames[] = {"centre", "cw", "ccw", "left", "right"};
-
 void PrintDisplay()
 {
     char row[129];
@@ -195,7 +193,7 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
         needArgs(1, 1);
         long code = 0;
         for (unsigned i = 0; i < 5; ++i)
-            if (std::strcmp(words.Item[1], KeyNames[i]) == 0) code = static_cast<long>(i) + 1;
+            if (std::strcmp(words.Item[1], KeyScriptNames[i]) == 0) code = static_cast<long>(i) + 1;
         if (code == 0 && !ParseBoundedLong(words.Item[1], 1, 5, code)) Fail("unknown key (centre, cw, ccw, left, right or 1..5)");
         KeyClick(static_cast<u8>(code));
     } else if (std::strcmp(command, "slider") == 0) {

@@ -1,16 +1,55 @@
-// Program entry: the application object, the front panel window, its message loop.
+// Program entry: the command line (read before any display is needed), the application
+// object, the front panel window with what the options add to it, its message loop.
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 #include <exception>
 
+#include "desktop_extras.h"
 #include "pcmain.h"
+#include "window_options.h"
+
+namespace {
+
+QStringList Arguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// --zoom: the whole window at a whole multiple of its size, on top of the screen's own scale.
+void ApplyZoom(int zoom)
+{
+    if (zoom == 1) return;
+    bool ok = false;
+    double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+    if (!ok || factor <= 0) factor = 1.0;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(factor * zoom));
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    WindowOptions options;
+    switch (ParseWindowOptions(Arguments(argc, argv), options)) {
+    case CommandLineVerdict::ExitOk: return 0;
+    case CommandLineVerdict::ExitBad: return 2;
+    case CommandLineVerdict::Run: break;
+    }
+    ApplyZoom(options.Zoom);
     QApplication application(argc, argv);
     try {
         TForm1 form;
+        DesktopExtras extras(form, options);
+        QString error;
+        if (!extras.Prepare(error)) {
+            std::fprintf(stderr, "vantro2: %s\n", qPrintable(error));
+            return 2;
+        }
         form.show();
+        extras.Start();
         application.exec();
     } catch (const std::exception &error) {
         QMessageBox::critical(nullptr, "Brastova VANTRO-2", error.what());
