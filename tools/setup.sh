@@ -3,7 +3,7 @@
 # then configures and builds into build/ (and build-asan/ with --sanitize).
 set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
-packages="build-essential cmake pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev libgtest-dev libgmock-dev xvfb xauth fonts-liberation2"
+packages="build-essential cmake pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev libgtest-dev libgmock-dev xvfb xauth fonts-liberation2 help2man desktop-file-utils appstream debootstrap"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -18,16 +18,6 @@ QStringList Arguments(int argc, char **argv)
     return arguments;
 }
 
-// --zoom: the whole window at a whole multiple of its size, on top of the screen's own scale.
-void ApplyZoom(int zoom)
-{
-    if (zoom == 1) return;
-    bool ok = false;
-    double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
-    if (!ok || factor <= 0) factor = 1.0;
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(factor * zoom));
-}
-
 } // namespace
 
 int main(int argc, char **argv)

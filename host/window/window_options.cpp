@@ -106,3 +106,12 @@ CommandLineVerdict ParseWindowOptions(const QStringList &arguments, WindowOption
         return Reject(parser, "--record and --replay name the same file");
     return CommandLineVerdict::Run;
 }
+
+void ApplyZoom(int zoom)
+{
+    if (zoom == 1) return;
+    bool ok = false;
+    double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+    if (!ok || factor <= 0) factor = 1.0;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(factor * zoom));
+}

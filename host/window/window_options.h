@@ -20,3 +20,7 @@ enum class CommandLineVerdict { Run, ExitOk, ExitBad };
 /// print on standard output (ExitOk); an unknown option, a stray word or a bad value prints
 /// a message and the usage on standard error (ExitBad).
 CommandLineVerdict ParseWindowOptions(const QStringList &arguments, WindowOptions &options);
+
+/// --zoom: the whole window at a whole multiple of its size, on top of the screen's own scale
+/// (QT_SCALE_FACTOR). Call before the application object is made.
+void ApplyZoom(int zoom);
