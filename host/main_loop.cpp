@@ -3,28 +3,21 @@
 #include "../instrument/airdata.h"
 #include "../instrument/engine_fuel.h"
 #include "../instrument/flight.h"
-#include "../instrument/front_panel.h"
 #include "../instrument/inputs.h"
 #include "../instrument/settings.h"
 #include "../instrument/state_table.h"
 #include "../lcd/framebuffer.h"
 #include "../lcd/text.h"
+#include "front_panel.h"
 #include "../screens/main_page.h"
 #include "../screens/navigation.h"
 #include "../screens/screens.h"
 
 u8 StopRequest;
-u8 CalibrateMode;
 char CommBuffer[50];
 u8 BlinkDivider;
-u8 BlinkFlag;
 u8 SlowDivider;
-u8 SlowTick;
 u8 FuelTickDivider;
-u8 FuelTick;
-u8 StopwatchRunning;
-u32 StopwatchTicks;
-u8 GpsDataValid;
 u8 RunDepth;
 
 namespace {
@@ -116,6 +109,7 @@ void RunMeasurements()
     UpdateFuelFlow();
     if (FuelTick == 1) {
         FuelTick = 0;
+        TakeFuelPulses();
         UpdateFuelFlow();
     }
     if (SlowTick == 1) {
@@ -152,6 +146,12 @@ void InstrumentMainLoop()
 }
 
 void RequestStop() { StopRequest = 1; }
+
+void ForgetRuns()
+{
+    RunDepth = 0;
+    StopRequest = 0;
+}
 
 void RequestShutdown()
 {
@@ -190,13 +190,15 @@ void Timer2Tick()
 }
 
 static const StateVar HostLoopVars[] = {
-    STATE_VAR(StopRequest, U8),      STATE_VAR(CalibrateMode, U8),   STATE_VAR(BlinkDivider, U8),
-    STATE_VAR(BlinkFlag, U8),        STATE_VAR(SlowDivider, U8),     STATE_VAR(SlowTick, U8),
-    STATE_VAR(FuelTickDivider, U8),  STATE_VAR(FuelTick, U8),        STATE_VAR(StopwatchRunning, U8),
-    STATE_VAR(StopwatchTicks, U32),  STATE_VAR(GpsDataValid, U8),    STATE_VAR(RunDepth, U8),
+    STATE_VAR(StopRequest, U8),      STATE_VAR(BlinkDivider, U8),    STATE_VAR(SlowDivider, U8),
+    STATE_VAR(FuelTickDivider, U8),
+    // The depth of nested runs bounds the stack: only "ON" and its end change it.
+    STATE_VAR_READ_ONLY(RunDepth, U8),
     StateVar{"KeySlot", &LcdMemory.KeySlot, StateType::U8, 1},
     StateVar{"KeyStep", &LcdMemory.KeyStep, StateType::U8, 1},
     // The communication text, one character code per element.
     StateVar{"CommBuffer", CommBuffer, StateType::U8, sizeof CommBuffer},
+    // The display image, 8 pages of 128 columns (bit y mod 8 of byte y / 8 x 128 + x).
+    StateVar{"FrameBuffer", LcdMemory.FrameBuffer, StateType::U8, sizeof LcdMemory.FrameBuffer},
 };
 const StateTable HostLoopState = STATE_TABLE(HostLoopVars);

@@ -1,19 +1,14 @@
 #pragma once
 // The instrument main loop and the timer tick logic, run behind any FrontPanel.
+// The time-base flags it raises are the instrument's own (instrument/time_base.h).
+#include "../instrument/time_base.h"
 #include "../lcd/types.h"
 
 extern u8 StopRequest;
-extern u8 CalibrateMode;
 extern char CommBuffer[50];
 extern u8 BlinkDivider;
-extern u8 BlinkFlag;
 extern u8 SlowDivider;
-extern u8 SlowTick;
 extern u8 FuelTickDivider;
-extern u8 FuelTick;
-extern u8 StopwatchRunning;
-extern u32 StopwatchTicks;
-extern u8 GpsDataValid;
 
 /// Runs currently nested inside one another (0 while the instrument is off).
 extern u8 RunDepth;
@@ -22,10 +17,14 @@ constexpr u8 MaxRunDepth = 8;
 
 /// The "ON" action: power-on, the start-up animation, then cycles until a stop is requested.
 void InstrumentMainLoop();
-/// The measurement part of one cycle: RPM, fuel level and flow (flow again on a FuelTick),
+/// The measurement part of one cycle: RPM, fuel level and flow (on a FuelTick the flow
+/// pulses are counted into the totals and the flow computed again),
 /// the slow-tick block with the clock, volts and OAT on a SlowTick, then altitude, VSI,
 /// airspeed and the fuel level once more.
 void RunMeasurements();
+/// Marks every run as ended after the host has left them all by unwinding the stack (the
+/// scripted runner's end of script), so that a next "ON" starts from the outermost level.
+void ForgetRuns();
 /// The "OFF" action.
 void RequestStop();
 /// Ends every run at once, splash included, and makes further "ON" clicks do nothing
@@ -37,3 +36,6 @@ bool ShutdownRequested();
 void Timer1Tick();
 /// Timer2: latches the RPM pulse count.
 void Timer2Tick();
+
+/// The host loop's own variables by name (the dividers, the key slot, the communication text).
+extern const StateTable HostLoopState;

@@ -1,7 +1,7 @@
 #pragma once
 // A front panel that passes every call on to another one: the base of the panels that stand
 // between the instrument and the window to watch or drive it (session recording, replay).
-#include "../instrument/front_panel.h"
+#include "front_panel.h"
 
 class PanelRelay : public FrontPanel {
 public:

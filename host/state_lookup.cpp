@@ -5,7 +5,18 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "../instrument/airdata.h"
+#include "../instrument/engine_fuel.h"
+#include "../instrument/flight.h"
+#include "../instrument/inputs.h"
+#include "../instrument/settings.h"
+#include "../instrument/time_base.h"
+#include "../screens/fuel_setup.h"
+#include "../screens/fuel_total.h"
+#include "../screens/main_page.h"
 #include "../screens/navigation.h"
+#include "../screens/screens.h"
+#include "main_loop.h"
 
 namespace {
 
@@ -13,7 +24,7 @@ const StateTable *const AllTables[] = {
     &SettingsState,     &InputsState,          &AirDataState,   &EngineFuelState,
     &FlightState,       &NavigationState,      &HostLoopState,  &MainPageState,
     &DisplaySetupState, &FlightLogScreenState, &HobbsCodeState, &FuelSetupState,
-    &FuelTotalState,
+    &FuelTotalState,    &TimeBaseState,
 };
 
 u8 ElementSize(StateType type)
@@ -49,7 +60,34 @@ Limits LimitsOf(StateType type)
     return {0, 0};
 }
 
+StateRef ElementRef(const StateVar &var, u16 element)
+{
+    StateRef ref;
+    ref.Address = static_cast<u8 *>(var.Address) + element * ElementSize(var.Type);
+    ref.Type = var.Type;
+    ref.Access = var.Access;
+    const Limits limits = LimitsOf(var.Type);
+    ref.Low = var.Access == StateAccess::Ranged ? var.Low : limits.Low;
+    ref.High = var.Access == StateAccess::Ranged ? var.High : limits.High;
+    return ref;
+}
+
 } // namespace
+
+void ForEachStateElement(void (*visit)(const char *name, const StateRef &ref, void *context), void *context)
+{
+    char name[80];
+    for (const StateTable *table : AllTables) {
+        for (u16 i = 0; i < table->Count; ++i) {
+            const StateVar &var = table->Vars[i];
+            for (u16 element = 0; element < var.Count; ++element) {
+                if (var.Count > 1) std::snprintf(name, sizeof name, "%s[%u]", var.Name, element);
+                else std::snprintf(name, sizeof name, "%s", var.Name);
+                visit(name, ElementRef(var, element), context);
+            }
+        }
+    }
+}
 
 const char *LookUpState(const char *name, StateRef &out, char *problem, unsigned size)
 {
@@ -83,9 +121,7 @@ const char *LookUpState(const char *name, StateRef &out, char *problem, unsigned
                 std::snprintf(problem, size, "%s is not a list", base);
                 return problem;
             }
-            const long element = isArray ? index : 0;
-            out.Address = static_cast<u8 *>(var.Address) + element * ElementSize(var.Type);
-            out.Type = var.Type;
+            out = ElementRef(var, isArray ? static_cast<u16>(index) : 0);
             return nullptr;
         }
     }
@@ -123,22 +159,22 @@ void FormatState(const StateRef &ref, char *text, unsigned size)
     std::snprintf(text, size, "%lld", ReadStateNumber(ref));
 }
 
-bool StoreState(const StateRef &ref, const char *value)
+StoreResult StoreState(const StateRef &ref, const char *value)
 {
+    if (ref.Access == StateAccess::ReadOnly) return StoreResult::ReadOnly;
     if (ref.Type == StateType::Screen) {
         const ScreenFn screen = ScreenByName(value);
-        if (screen == nullptr) return false;
+        if (screen == nullptr) return StoreResult::UnknownScreen;
         *static_cast<ScreenFn *>(ref.Address) = screen;
-        return true;
+        return StoreResult::Stored;
     }
     char *end = nullptr;
     errno = 0;
     const char *digits = (value[0] == '-' || value[0] == '+') ? value + 1 : value;
     const int base = (digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) ? 16 : 10;
     const long long number = std::strtoll(value, &end, base);
-    if (errno != 0 || end == value || *end != 0) return false;
-    const Limits limits = LimitsOf(ref.Type);
-    if (number < limits.Low || number > limits.High) return false;
+    if (end == value || *end != 0) return StoreResult::NotANumber;
+    if (errno != 0 || number < ref.Low || number > ref.High) return StoreResult::OutOfRange;
     switch (ref.Type) {
     case StateType::U8: *static_cast<u8 *>(ref.Address) = static_cast<u8>(number); break;
     case StateType::S8: *static_cast<s8 *>(ref.Address) = static_cast<s8>(number); break;
@@ -148,5 +184,5 @@ bool StoreState(const StateRef &ref, const char *value)
     case StateType::S32: *static_cast<s32 *>(ref.Address) = static_cast<s32>(number); break;
     case StateType::Screen: break;
     }
-    return true;
+    return StoreResult::Stored;
 }

@@ -3,11 +3,17 @@
 // "CurrentFlight.MaxRpm"), for the scripted runner and the tests.
 #include "../instrument/state_table.h"
 
-/// A resolved variable: where it lives and how to read it.
+/// A resolved variable: where it lives, how to read it and what may be written into it.
 struct StateRef {
     void *Address;
     StateType Type;
+    StateAccess Access = StateAccess::AnyValue;
+    s64 Low = 0;   ///< lowest value a write may store (the type's lowest unless Ranged)
+    s64 High = 0;  ///< highest value a write may store
 };
+
+/// What became of a write.
+enum class StoreResult : u8 { Stored, NotANumber, OutOfRange, ReadOnly, UnknownScreen };
 
 /// Resolves a name, with an optional [index] for arrays; false if unknown or out of range.
 bool FindState(const char *name, StateRef &out);
@@ -16,7 +22,10 @@ bool FindState(const char *name, StateRef &out);
 const char *LookUpState(const char *name, StateRef &out, char *problem, unsigned size);
 /// The value as text (signed types signed, screens by name) into a buffer of `size` bytes.
 void FormatState(const StateRef &ref, char *text, unsigned size);
-/// Parses and stores a value; false (and nothing changed) if it does not fit the type.
-bool StoreState(const StateRef &ref, const char *value);
+/// Parses and stores a number (decimal or 0x hex) within ref.Low..ref.High, or a screen by
+/// name; anything else changes nothing and says why.
+StoreResult StoreState(const StateRef &ref, const char *value);
+/// Calls `visit` with every element of every table (arrays element by element) and its name.
+void ForEachStateElement(void (*visit)(const char *name, const StateRef &ref, void *context), void *context);
 /// Reads a variable as a signed 64-bit number (screens read as 0).
 long long ReadStateNumber(const StateRef &ref);

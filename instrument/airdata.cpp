@@ -7,6 +7,7 @@
 #include "inputs.h"
 #include "settings.h"
 #include "state_table.h"
+#include "units.h"
 
 u32 AdcAltitude;
 s32 AdcVsi;
@@ -51,6 +52,24 @@ void SetAlarm(u8 bit, bool condition)
         AlarmFlags &= static_cast<u8>(~bit);
         AlarmAcknowledged &= static_cast<u8>(~bit);
     }
+}
+
+bool AirspeedAlarmCondition()
+{
+    return (Airspeed > AsiHighAlarm && AsiHighAlarmOn == 1) ||
+           (Airspeed < AsiLowAlarm && AsiLowAlarmOn == 1 && InFlight == 1);
+}
+
+bool VoltsAlarmCondition()
+{
+    return (Volts > VoltsHighAlarm && VoltsHighAlarmOn == 1) || (Volts < VoltsLowAlarm && VoltsLowAlarmOn == 1);
+}
+
+// Unsigned comparisons, as for the Hobbs threshold.
+bool RpmAlarmCondition()
+{
+    return (RpmLowAlarmOn == 1 && Rpm < static_cast<u32>(RpmLowAlarm)) ||
+           (RpmHighAlarmOn == 1 && Rpm > static_cast<u32>(RpmHighAlarm));
 }
 
 const u32 PressureTableA[41] = {
@@ -159,14 +178,7 @@ void UpdateGlideRatio()
 
 } // namespace
 
-u32 InAirspeedUnit(u32 mph)
-{
-    switch (AsiUnit) {
-    case 1: return mph * 1609 / 1000;
-    case 2: return mph * 869 / 1000;
-    default: return mph;
-    }
-}
+u32 InAirspeedUnit(u32 mph) { return MphIn(AsiUnit, mph); }
 
 u32 IntSqrt(u32 x)
 {
@@ -182,7 +194,6 @@ u32 IntSqrt(u32 x)
     return root;
 }
 
-s32 ToFahrenheit(s32 c) { return c * 18 / 10 + 32; }
 
 void UpdateAltitude()
 {
@@ -197,7 +208,7 @@ void UpdateAltitude()
                                       FeetForPressureRatio(StaticPressure * StandardPressureInverse));
     AltitudeFeet = FilterAltitude(QnhAltitudeFilterState,
                                   FeetForPressureRatio(static_cast<double>(StaticPressure) / Qnh));
-    Altitude = AltUnit == 1 ? AltitudeFeet * 1000 / 3281 : AltitudeFeet;
+    Altitude = FeetInAltUnit(AltitudeFeet);
 
     if (Altitude > CurrentFlight.MaxAltitude) CurrentFlight.MaxAltitude = Altitude;
     if (Altitude > MaxAltitude) MaxAltitude = Altitude;
@@ -250,16 +261,14 @@ void UpdateAirspeed()
 
     if (Airspeed > CurrentFlight.MaxAirspeed) CurrentFlight.MaxAirspeed = Airspeed;
     if (Airspeed > MaxAirspeed) MaxAirspeed = Airspeed;
-    SetAlarm(AlarmAirspeed, (Airspeed > AsiHighAlarm && AsiHighAlarmOn == 1) ||
-                                (Airspeed < AsiLowAlarm && AsiLowAlarmOn == 1 && InFlight == 1));
+    SetAlarm(AlarmAirspeed, AirspeedAlarmCondition());
 }
 
 void UpdateVolts()
 {
     AdcVolts = ReadAdc(4);
     Volts = AdcVolts * 800 * VoltsCal / 1000000;
-    SetAlarm(AlarmVolts, (Volts > VoltsHighAlarm && VoltsHighAlarmOn == 1) ||
-                             (Volts < VoltsLowAlarm && VoltsLowAlarmOn == 1));
+    SetAlarm(AlarmVolts, VoltsAlarmCondition());
     if (Volts > MaxVolts) MaxVolts = Volts;
 }
 

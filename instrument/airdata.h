@@ -2,6 +2,7 @@
 // Air data: static pressure, altitudes, vertical speed, airspeeds, glide ratio, air distance,
 // volts and outside air temperature, with their maxima and alarm bits.
 #include "../lcd/types.h"
+#include "units.h"
 
 // Raw copies of the last readings.
 extern u32 AdcAltitude;
@@ -50,6 +51,12 @@ extern u8 AlarmAcknowledged;
 
 /// Sets the alarm bit while its condition holds; clears it in both alarm words otherwise.
 void SetAlarm(u8 bit, bool condition);
+/// The alarm conditions of the present values, shared by the alarm bits and the main page's
+/// flashing: airspeed above HIGH or (in flight) below LOW, volts and RPM outside their alarms,
+/// each only where its alarm is switched on.
+bool AirspeedAlarmCondition();
+bool VoltsAlarmCondition();
+bool RpmAlarmCondition();
 
 /// Pressure readings at 0, 1000 ... 40000 ft (41 entries, falling).
 extern const u32 PressureTableA[41];
@@ -65,7 +72,9 @@ void UpdateOat();
 u32 InAirspeedUnit(u32 mph);
 /// Seeds every maximum and the OAT extremes from the live values, then SaveMaxValues.
 void ResetMaxValues();
-/// c x 18 / 10 + 32, truncating.
-s32 ToFahrenheit(s32 c);
 /// Integer square root by shift and subtract.
 u32 IntSqrt(u32 x);
+
+struct StateTable;
+/// The air data values, filters, maxima and alarm words by name.
+extern const StateTable AirDataState;

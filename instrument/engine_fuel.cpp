@@ -51,8 +51,6 @@ u32 FlowPulsesPerUnit()
     return PulsesPerFuelUnit(k);
 }
 
-bool GallonUnits() { return (FuelUnit & 1) != 0; }
-
 /// The reading before averaging, in rpm, at most 19999.
 u32 RawRpm()
 {
@@ -62,7 +60,10 @@ u32 RawRpm()
     return r > RpmLimit ? RpmLimit : r;
 }
 
-/// Moving average over up to 32 readings, restarted when a reading leaves the band.
+constexpr u8 RpmRingSize = sizeof RpmRing / sizeof RpmRing[0];
+
+/// Moving average over up to 32 readings, restarted when a reading leaves the band. The ring
+/// position and count are brought inside the ring before use, whoever wrote them.
 u32 AverageRpm(u32 r)
 {
     if (RpmFilter == 10) return r;
@@ -71,9 +72,11 @@ u32 AverageRpm(u32 r)
         RpmRingCount = 0;
         RpmRingIndex = 0;
     }
+    RpmRingIndex = static_cast<u8>(RpmRingIndex % RpmRingSize);
+    if (RpmRingCount > RpmRingSize) RpmRingCount = RpmRingSize;
     RpmRing[RpmRingIndex] = r;
-    RpmRingIndex = static_cast<u8>((RpmRingIndex + 1) % 32);
-    if (RpmRingCount < 32) ++RpmRingCount;
+    RpmRingIndex = static_cast<u8>((RpmRingIndex + 1) % RpmRingSize);
+    if (RpmRingCount < RpmRingSize) ++RpmRingCount;
     if (RpmRingCount <= 1) return r;
     u32 sum = 0;
     for (u8 i = 0; i < RpmRingCount; ++i) sum += RpmRing[i];
@@ -92,39 +95,38 @@ u32 FilterTankReading(u32 reading)
     }
 }
 
-/// Fuel in the tank for a filtered sender reading, by the six calibration points.
+/// Fuel in the tank for a filtered sender reading, by the six calibration points. The
+/// differences are taken 64 bits wide: any two points and any reading may lie far apart.
 u32 LevelFromReading(u32 reading)
 {
-    const s32 r = static_cast<s32>(reading);
+    const s64 r = reading;
     const s32 *p = TankCal;
-    const s32 size = TankSize < 0 ? 0 : TankSize;
-    const s32 segment = size * 10 / 50;
+    const s64 size = TankSize < 0 ? 0 : TankSize;
+    const s64 segment = size * 10 / 50;
     const bool rising = p[0] < p[5];
     if (rising ? r <= p[0] : r >= p[0]) return 0;
     if (rising ? r >= p[5] : r <= p[5]) return static_cast<u32>(size);
     u8 i = 1;
     while (i < 5 && (rising ? p[i] <= r : p[i] >= r)) ++i;
-    const u32 done = static_cast<u32>((i - 1) * size * 10 / 50);
-    const u32 into = static_cast<u32>(rising ? r - p[i - 1] : p[i - 1] - r);
-    const u32 span = static_cast<u32>(rising ? p[i] - p[i - 1] : p[i - 1] - p[i]);
-    return done + static_cast<u32>(segment) * into / span;
+    const s64 done = (i - 1) * size * 10 / 50;
+    const s64 into = rising ? r - p[i - 1] : p[i - 1] - r;
+    const s64 span = rising ? s64{p[i]} - p[i - 1] : s64{p[i - 1]} - p[i];
+    return static_cast<u32>(done + segment * into / span);
 }
 
-/// CALCULATE mode: the level left after this computation's pulses.
+/// CALCULATE mode: the level the remaining pulses stand for.
 void CalculateLevel()
 {
-    FuelRemainingPulses -= static_cast<s32>(FuelFlowPulses);
-    if (FuelRemainingPulses < 0) FuelRemainingPulses = 0;
-    const s64 perUnit = GallonUnits() ? 100 : 10;
+    const s64 perUnit = FuelInGallons() ? 100 : 10;
     s32 level = RoundTenth(static_cast<s32>(FuelRemainingPulses * perUnit / FlowPulsesPerUnit()));
     if (level > TankSize) level = TankSize;
     if (level != static_cast<s32>(FuelLevel)) SaveFuelLevel(static_cast<u32>(level));
     FuelLevel = static_cast<u32>(level);
 }
 
-void AccumulateFuelUsed()
+/// The fuel used since RESET TOTAL, from its pulse total.
+void RefreshFuelUsed()
 {
-    FuelUsedPulses += GallonUnits() ? 10 * FuelFlowPulses : FuelFlowPulses;
     const s32 used = static_cast<s32>(FuelUsedPulses / FlowPulsesPerUnit());
     if (used != FuelUsed) {
         SaveFuelUsed();
@@ -141,9 +143,7 @@ u32 RangeSpeed()
         return gps < 0 ? 0 : static_cast<u32>(gps);
     }
     const u32 mph = FuelSpeedSource == 2 ? AirspeedMph : TrueAirspeed;
-    if (distanceUnit == 1) return mph * 869 / 1000;
-    if (distanceUnit == 2) return mph * 1609 / 1000;
-    return mph;
+    return MphIn(distanceUnit == 1 ? SpeedKnots : distanceUnit == 2 ? SpeedKmh : SpeedMph, mph);
 }
 
 void UpdateRangeAndEndurance()
@@ -156,7 +156,7 @@ void UpdateRangeAndEndurance()
     } else if (flow == 0) {
         FuelRange = NoFlowMarker;
         FuelEndurance = NoFlowMarker;
-    } else if (GallonUnits()) {
+    } else if (FuelInGallons()) {
         FuelRange = RangeSpeed() * level / flow;
         FuelEndurance = level * 60 / flow;
     } else {
@@ -174,9 +174,7 @@ void UpdateRpm()
     Rpm = RpmAverage;
     if (Rpm > CurrentFlight.MaxRpm) CurrentFlight.MaxRpm = Rpm;
     if (Rpm > MaxRpm) MaxRpm = Rpm;
-    // Unsigned comparisons, as for the Hobbs threshold and the main page's flashing.
-    SetAlarm(AlarmRpm, (RpmLowAlarmOn == 1 && Rpm < static_cast<u32>(RpmLowAlarm)) ||
-                           (RpmHighAlarmOn == 1 && Rpm > static_cast<u32>(RpmHighAlarm)));
+    SetAlarm(AlarmRpm, RpmAlarmCondition());
 }
 
 void ComputeRpmScale()
@@ -204,11 +202,19 @@ void UpdateFuelFlow()
     FuelFlowPulses = ReadInputLatch(InputFuelFlow);
     FuelFlow = static_cast<s32>(FuelFlowPulses * 9000 / FlowPulsesPerUnit());
     if (FuelLevelMode == FuelLevelCalculate) CalculateLevel();
-    AccumulateFuelUsed();
+    RefreshFuelUsed();
     UpdateRangeAndEndurance();
 }
 
-u32 PulsesPerFuelUnit(u32 k) { return (FuelUnit & 1) != 0 ? k * 37854 / 10000 : k; }
+void TakeFuelPulses()
+{
+    FuelUsedPulses += FuelInGallons() ? 10 * FuelFlowPulses : FuelFlowPulses;
+    if (FuelLevelMode != FuelLevelCalculate) return;
+    FuelRemainingPulses -= static_cast<s32>(FuelFlowPulses);
+    if (FuelRemainingPulses < 0) FuelRemainingPulses = 0;
+}
+
+u32 PulsesPerFuelUnit(u32 k) { return FuelInGallons() ? k * 37854 / 10000 : k; }
 
 s32 RoundTenth(s32 x)
 {
@@ -218,8 +224,9 @@ s32 RoundTenth(s32 x)
 
 static const StateVar EngineFuelVars[] = {
     STATE_VAR(RpmPulseLatch, U32),  STATE_VAR(RpmPulseCount, S32),   STATE_VAR(RpmPulsePeriod, U32),
-    STATE_VAR(RpmScale, U32),       STATE_ARRAY(RpmRing, U32),       STATE_VAR(RpmRingIndex, U8),
-    STATE_VAR(RpmRingCount, U8),    STATE_VAR(RpmAverage, U32),      STATE_VAR(Rpm, U32),
+    STATE_VAR(RpmScale, U32),       STATE_ARRAY(RpmRing, U32),
+    // The ring's position and fill, 0..31 and 0..32.
+    STATE_VAR_IN(RpmRingIndex, U8, 0, RpmRingSize - 1), STATE_VAR_IN(RpmRingCount, U8, 0, RpmRingSize),    STATE_VAR(RpmAverage, U32),      STATE_VAR(Rpm, U32),
     STATE_VAR(MaxRpm, U32),         STATE_VAR(AdcFuelLevel, U32),    STATE_VAR(FuelSenderError, U8),
     STATE_VAR(TankFilterState, U32), STATE_VAR(FuelLevel, U32),      STATE_VAR(FuelFlowPulses, U32),
     STATE_VAR(FuelFlow, S32),       STATE_VAR(FuelRemainingPulses, S32), STATE_VAR(FuelUsedPulses, U32),

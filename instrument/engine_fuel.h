@@ -30,10 +30,20 @@ extern s32 GpsSpeedKmh;
 
 void UpdateRpm();
 void UpdateFuelLevel();
+/// Every cycle: the flow from the flow input, and from the pulse totals the CALCULATE-mode
+/// level, the fuel used, range and endurance. The totals themselves do not change here.
 void UpdateFuelFlow();
+/// The fuel computation of a FuelTick (one every 4 s, 900 an hour, as the flow figure
+/// assumes): the pulses of the last UpdateFuelFlow are added to FuelUsedPulses and, in
+/// CALCULATE mode, taken from FuelRemainingPulses (never below 0).
+void TakeFuelPulses();
 /// RpmScale = (60000 / PulsesPerRev / 10) x 6250.
 void ComputeRpmScale();
 /// Flow-sender pulses per fuel unit for a K-factor in pulses per litre.
 u32 PulsesPerFuelUnit(u32 k);
 /// x / 10 rounded half away from zero.
 s32 RoundTenth(s32 x);
+
+struct StateTable;
+/// The RPM and fuel values by name.
+extern const StateTable EngineFuelState;

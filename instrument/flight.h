@@ -70,3 +70,7 @@ void SaveFlightLog();
 void EraseFlightLog();
 /// AirDistance = 0 and the stored air distance cleared.
 void ClearAirDistance();
+
+struct StateTable;
+/// The flight, Hobbs, clock and log values by name.
+extern const StateTable FlightState;

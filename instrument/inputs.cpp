@@ -1,10 +1,8 @@
 #include "inputs.h"
 
+#include "board.h"
 #include "engine_fuel.h"
-#include "front_panel.h"
 #include "state_table.h"
-
-FrontPanel *Panel = nullptr;
 
 s32 InputAltitude;
 s32 InputVsi;
@@ -35,9 +33,8 @@ u32 ReadAdc(u8 channel)
 
 void ReadRpmInput()
 {
-    const s32 position = Panel != nullptr ? Panel->RpmSliderPosition() : 0;
+    const s32 position = ReadRpmPulseInput();
     RpmPulseCount = position;
-    if (Panel != nullptr) Panel->SetLabel(8, position);
     RpmPulsePeriod = static_cast<u32>(position) * 20;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The analogue input latches written by the front panel's sliders, and the channel reader.
+// The analogue input latches the board's converter fills, and the channel reader.
 #include "../lcd/types.h"
 
 extern s32 InputAltitude;   ///< channel 0, static pressure
@@ -17,5 +17,9 @@ constexpr s32 AdcFullScale = 4096;
 u32 ReadInputLatch(s32 latch);
 /// The latch of one input channel (0, 1, 2, 4, 5, 6) within 0..4096; 0 for any other channel.
 u32 ReadAdc(u8 channel);
-/// Takes the RPM slider: RpmPulseCount, the RPM value label and RpmPulsePeriod.
+/// Takes the board's RPM pulse input into RpmPulseCount and RpmPulsePeriod.
 void ReadRpmInput();
+
+struct StateTable;
+/// The input latches by name.
+extern const StateTable InputsState;

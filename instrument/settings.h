@@ -1,7 +1,8 @@
 #pragma once
 // The settings record: every configuration value of the instrument, its factory defaults,
-// the value-name tables the screens show and the non-volatile-memory hooks.
+// the value-name tables the screens show (the board's storage hooks come with board.h).
 #include "../lcd/types.h"
+#include "board.h"
 
 // ---- Settings loaded by LoadFactoryDefaults, in load order ----
 extern u8 Contrast;          ///< display contrast, even 0..62
@@ -92,24 +93,9 @@ void LoadFactoryDefaults();
 /// Loads the calibration values, then SaveSettings.
 void LoadCalibrationDefaults();
 
-// ---- Non-volatile-memory hooks (nothing is kept beyond what each states) ----
-/// Settings store hook; counts its calls so that the places that save can be checked.
-void SaveSettings();
-/// Calls of SaveSettings since the program started.
-extern u16 SettingsSaveCount;
-void SaveMaxValues();
-void SaveHobbs();
-void SaveFuelLevel(u32 level);
-void SaveStartingLevel();
-void SaveFuelUsed();
-void SaveFuelTotal();
-/// Display contrast hook; counts its calls like SaveSettings.
-void ApplyContrast();
-/// Calls of ApplyContrast since the program started.
-extern u16 ContrastApplyCount;
+/// True for the gallon fuel units (the odd FuelUnit values), false for the litre units.
+inline bool FuelInGallons() { return FuelUnit % 2 == 1; }
 
-// ---- Hardware hooks called by the cycle ----
-void BacklightOn();   ///< Backlight = 1
-void BacklightOff();  ///< Backlight = 0
-void AlarmOutputOn();
-void AlarmOutputOff();
+struct StateTable;
+/// The settings, the calibration values and the store hooks' call counters by name.
+extern const StateTable SettingsState;

@@ -7,12 +7,22 @@
 
 enum class StateType : u8 { U8, S8, U16, S16, U32, S32, Screen };
 
+/// What may be written into a variable from outside the instrument.
+enum class StateAccess : u8 {
+    AnyValue,  ///< any value of its type
+    Ranged,    ///< only Low..High: the instrument indexes or counts with it
+    ReadOnly,  ///< only the instrument writes it (it bounds the instrument's own loops)
+};
+
 /// One named variable (or array of Count elements) of the instrument's state.
 struct StateVar {
     const char *Name;
     void *Address;
     StateType Type;
-    u8 Count;  ///< 1 for a plain variable, the element count for an array
+    u16 Count;  ///< 1 for a plain variable, the element count for an array
+    StateAccess Access = StateAccess::AnyValue;
+    s64 Low = 0;   ///< lowest value of a Ranged variable
+    s64 High = 0;  ///< highest value of a Ranged variable
 };
 
 /// A unit's list of variables.
@@ -39,28 +49,25 @@ template <typename T, StateType Listed> constexpr StateType CheckedStateType()
     return Listed;
 }
 
-#define STATE_VAR(name, type) \
-    StateVar{#name, (void *)&(name), CheckedStateType<decltype(name), StateType::type>(), 1}
-#define STATE_ARRAY(name, type)                                                                          \
-    StateVar{#name, (void *)&(name)[0],                                                                  \
-             CheckedStateType<std::remove_cv_t<std::remove_reference_t<decltype((name)[0])>>, StateType::type>(), \
-             (u8)(sizeof(name) / sizeof((name)[0]))}
-#define STATE_FIELD(record, field, type)                                                                 \
-    StateVar{#record "." #field, (void *)&(record).field,                                                \
-             CheckedStateType<decltype((record).field), StateType::type>(), 1}
+// The name, address, checked type and element count of a table entry.
+#define STATE_VAR_HEAD(name, type) #name, (void *)&(name), CheckedStateType<decltype(name), StateType::type>(), 1
+#define STATE_ARRAY_HEAD(name, type)                                                                     \
+    #name, (void *)&(name)[0],                                                                           \
+        CheckedStateType<std::remove_cv_t<std::remove_reference_t<decltype((name)[0])>>, StateType::type>(), \
+        (u16)(sizeof(name) / sizeof((name)[0]))
+#define STATE_FIELD_HEAD(record, field, type) \
+    #record "." #field, (void *)&(record).field, CheckedStateType<decltype((record).field), StateType::type>(), 1
+
+#define STATE_VAR(name, type) StateVar{STATE_VAR_HEAD(name, type)}
+#define STATE_ARRAY(name, type) StateVar{STATE_ARRAY_HEAD(name, type)}
+#define STATE_FIELD(record, field, type) StateVar{STATE_FIELD_HEAD(record, field, type)}
+/// A variable (or array, or record field) that only takes low..high from outside.
+#define STATE_VAR_IN(name, type, low, high) StateVar{STATE_VAR_HEAD(name, type), StateAccess::Ranged, low, high}
+#define STATE_ARRAY_IN(name, type, low, high) StateVar{STATE_ARRAY_HEAD(name, type), StateAccess::Ranged, low, high}
+#define STATE_FIELD_IN(record, field, type, low, high) \
+    StateVar{STATE_FIELD_HEAD(record, field, type), StateAccess::Ranged, low, high}
+/// A variable only the instrument itself writes.
+#define STATE_VAR_READ_ONLY(name, type) StateVar{STATE_VAR_HEAD(name, type), StateAccess::ReadOnly}
 #define STATE_TABLE(vars) StateTable{vars, (u16)(sizeof(vars) / sizeof((vars)[0]))}
 
-// The tables of the instrument's units.
-extern const StateTable SettingsState;
-extern const StateTable InputsState;
-extern const StateTable AirDataState;
-extern const StateTable EngineFuelState;
-extern const StateTable FlightState;
-extern const StateTable NavigationState;
-extern const StateTable HostLoopState;
-extern const StateTable MainPageState;
-extern const StateTable DisplaySetupState;
-extern const StateTable FlightLogScreenState;
-extern const StateTable HobbsCodeState;
-extern const StateTable FuelSetupState;
-extern const StateTable FuelTotalState;
+// Each unit declares its own table in its header; host/state_lookup.cpp lists them all.

@@ -14,3 +14,23 @@ extern const u8 IconsLow[1024];
 /// Icons 8..15: VSI setup, display setup, RPM setup, ADC values, fuel total, fuel setup,
 /// Hobbs meter, volts setup.
 extern const u8 IconsHigh[1024];
+
+/// The sixteen pictures by name; the number is the picture's place in the two tables.
+enum IconName : u8 {
+    IconFlightLog = 0,
+    IconExit = 1,
+    IconCalibrate = 2,
+    IconQuestion = 3,     ///< confirmation prompts
+    IconMaxValues = 4,
+    IconMessage = 5,      ///< message boxes and notices
+    IconAltSetup = 6,
+    IconAsiSetup = 7,
+    IconVsiSetup = 8,
+    IconDisplaySetup = 9,
+    IconRpmSetup = 10,
+    IconAdcValues = 11,
+    IconFuelTotal = 12,
+    IconFuelSetup = 13,
+    IconHobbsMeter = 14,
+    IconVoltsSetup = 15,
+};

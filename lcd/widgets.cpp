@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "../instrument/settings.h"
-#include "../screens/navigation.h"
 #include "framebuffer.h"
 #include "icons.h"
 #include "text.h"
@@ -25,14 +23,14 @@ char *CopyText(char (&buffer)[WidgetTextSize], const char *text)
 
 u8 Length(const char *text) { return static_cast<u8>(std::strlen(text)); }
 
+} // namespace
+
 void AppendText(char *text, const char *tail)
 {
     const size_t used = std::strlen(text);
     if (used >= WidgetTextSize - 1) return;
     std::snprintf(text + used, WidgetTextSize - used, "%s", tail);
 }
-
-} // namespace
 
 void DrawTitle(char *text)
 {
@@ -58,27 +56,26 @@ void DrawRowText(u8 x, u8 y, const char *text, u8 inverse)
 
 u8 ListTopFor(u8 cursor) { return cursor > 6 ? static_cast<u8>(cursor - 6) : 0; }
 
-void DrawMenuRow(u8 valueGap, s8 row, char *label, char *value)
+void DrawMenuRow(u8 valueGap, s8 row, char *label, char *value, RowHighlight highlight)
 {
-    const s16 cursorRow = static_cast<s16>(Cursor - ListTopFor(Cursor));
-    const bool onCursor = row == cursorRow;
     const u8 y = static_cast<u8>(8 + 8 * row);
-    DrawRowText(0, y, label, onCursor && EditMode == 0 ? 1 : 0);
-    DrawRowText(static_cast<u8>(valueGap + 8 * Length(label)), y, value, onCursor ? 1 : 0);
+    DrawRowText(0, y, label, highlight == HighlightRow ? 1 : 0);
+    DrawRowText(static_cast<u8>(valueGap + 8 * Length(label)), y, value, highlight != HighlightNone ? 1 : 0);
 }
 
-void DrawMenuRow(u8 valueGap, s8 row, const char *label, char *value)
+void DrawMenuRow(u8 valueGap, s8 row, const char *label, char *value, RowHighlight highlight)
 {
-    DrawMenuRow(valueGap, row, CopyText(LabelCopy, label), value);
+    DrawMenuRow(valueGap, row, CopyText(LabelCopy, label), value, highlight);
 }
 
-void DrawMenuRow(u8 valueGap, s8 row, const char *label, const char *value)
+void DrawMenuRow(u8 valueGap, s8 row, const char *label, const char *value, RowHighlight highlight)
 {
-    DrawMenuRow(valueGap, row, CopyText(LabelCopy, label), CopyText(ValueCopy, value));
+    DrawMenuRow(valueGap, row, CopyText(LabelCopy, label), CopyText(ValueCopy, value), highlight);
 }
 
-void DrawIcon(u8 index)
+void DrawIcon(IconName icon)
 {
+    const u8 index = icon;
     if (index > 15) return;
     const u8 *sheet = index < 8 ? IconsLow : IconsHigh;
     const u8 k = index % 8;
@@ -86,37 +83,13 @@ void DrawIcon(u8 index)
     const u16 sourceColumn = 32 * (k % 4);
     u8 x = 10;
     u8 page = 2;
-    if (index == 3) {
+    if (icon == IconQuestion) {
         x = 8;
         page = 1;
-    } else if (index == 5) {
+    } else if (icon == IconMessage) {
         x = 8;
     }
     for (u16 i = 0; i < 4; ++i)
         for (u16 j = 0; j < 32; ++j)
             FrameBuffer[(page + i) * 128 + x + j] = sheet[(sourcePage + i) * 128 + sourceColumn + j];
-}
-
-void AppendTempUnit(char *text) { AppendText(text, TempUnit == 0 ? "|C" : "|F"); }
-
-void AppendAltUnit(char *text)
-{
-    if (AltUnit < 2) AppendText(text, AltUnitNames[AltUnit]);
-}
-
-void AppendSpeedUnit(char *text)
-{
-    if (AsiUnit < 3) AppendText(text, AsiUnitNames[AsiUnit]);
-}
-
-void AppendFuelUnit(char *text)
-{
-    if (FuelUnit <= 5) AppendText(text, FuelUnit % 2 == 0 ? "L" : "G");
-}
-
-void FormatFuelAmount(char *text, s32 value)
-{
-    if (FuelUnit > 5) return;
-    if (FuelUnit % 2 == 0) std::snprintf(text, WidgetTextSize, "%4d", static_cast<int>(value));
-    else std::snprintf(text, WidgetTextSize, "%4.1f", value * 0.1);
 }

@@ -34,7 +34,7 @@ void DrawAdcLines()
 }
 
 // Only "*** DONE ***" is selectable, so the cursor stays on it and it is always inverted.
-const MenuList AdcValues = MenuList(" ADC VALUES ", 12).DrawAfter(DrawAdcLines);
+const MenuList AdcValues = MenuList(" ADC VALUES ").DrawAfter(DrawAdcLines);
 
 // ---- CALIBRATE ----
 
@@ -68,13 +68,7 @@ const MenuRow CalibrateRows[] = {
     NumberRow("OAT: ", OatCal, FixedStep(-20, 20, StepStop, 1)).TextBy(OatCalText),
 };
 
-void LeaveCalibrate()
-{
-    SaveSettings();
-    LeaveToMainMenu(13);
-}
-
-const MenuList Calibrate = MenuList(" CALIBRATE ", 13, CalibrateRows).OnDone(LeaveCalibrate);
+const MenuList Calibrate = MenuList(" CALIBRATE ", CalibrateRows).OnLeave(SaveSettings);
 
 } // namespace
 

@@ -20,7 +20,7 @@ const MenuRow AltRows[] = {
     ChoiceRow("ALT UNIT: ", AltUnit, AltUnitNames).OnChange(AltitudeUnitChanged),
     ChoiceRow("QNH UNIT: ", QnhUnit, QnhUnitNames).OnChange(AltitudeUnitChanged),
 };
-const MenuList AltSetup = MenuList(" ALT SETUP ", 6, AltRows);
+const MenuList AltSetup = MenuList(" ALT SETUP ", AltRows);
 
 // ---- VSI SETUP ----
 
@@ -31,7 +31,7 @@ const MenuRow VsiRows[] = {
     ChoiceRow("VSI UNIT: ", VsiUnit, VsiUnitNames),
     NumberRow("VSI CAL: ", VsiCal, FixedStep(50, 150, StepStop, 1)).Format("%d%%"),
 };
-const MenuList VsiSetup = MenuList(" VSI SETUP ", 8, VsiRows);
+const MenuList VsiSetup = MenuList(" VSI SETUP ", VsiRows);
 
 // ---- ZERO VSI ----
 

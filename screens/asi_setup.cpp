@@ -51,7 +51,7 @@ const MenuRow AsiRows[] = {
     ChoiceRow("ASI FILTER: ", AsiFilter, AsiFilterNames),
     ChoiceRow("DIST ZERO: ", DistZeroAuto, DistZeroNames),
 };
-const MenuList AsiSetup = MenuList(" ASI SETUP ", 7, AsiRows).EachCycle(ClampAsiSettings);
+const MenuList AsiSetup = MenuList(" ASI SETUP ", AsiRows).EachCycle(ClampAsiSettings);
 
 // ---- ZERO ASI ----
 

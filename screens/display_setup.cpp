@@ -7,6 +7,7 @@
 #include "../lcd/text.h"
 #include "../lcd/widgets.h"
 #include "menu_engine.h"
+#include "unit_text.h"
 #include "screens.h"
 
 // The clock fields while SET DATE&TIME edits them (the year in full).
@@ -21,19 +22,16 @@ namespace {
 
 // ---- DISPLAY SETUP ----
 
-void OpenContrast()
-{
-    Cursor = 0;
-    CurrentScreen = ContrastScreen;
-}
+constexpr u8 AdjustContrastRow = 1;
+constexpr u8 SetDateTimeRow = 3;
+
+void OpenContrast() { OpenScreen(ContrastScreen); }
 
 // The editor works on its own copy, so the running clock does not disturb the edit. A clock
 // that has not been read since the program started is read first, so the editor starts
 // from today rather than from an empty date.
 void OpenDateTime()
 {
-    Cursor = 0;
-    EditMode = 0;
     if (RealTimeClock.Month == 0) ReadClock();
     EditYear = static_cast<u32>(RealTimeClock.Year) + 1900u;
     EditMonth = RealTimeClock.Month;
@@ -41,7 +39,7 @@ void OpenDateTime()
     EditHour = RealTimeClock.Hour;
     EditMinute = RealTimeClock.Minute;
     EditSecond = RealTimeClock.Second;
-    CurrentScreen = DateTimeScreen;
+    OpenScreen(DateTimeScreen);
 }
 
 void ApplyBacklight()
@@ -66,7 +64,7 @@ const MenuRow DisplayRows[] = {
     ActionRow("SET DATE&TIME", OpenDateTime),
     CustomRow("TEMP UNIT: ", AppendTempUnit, FlipTempUnit).OnChange(TempUnitChanged),
 };
-const MenuList DisplaySetup = MenuList(" DISPLAY SETUP ", 4, DisplayRows);
+const MenuList DisplaySetup = MenuList(" DISPLAY SETUP ", DisplayRows);
 
 // ---- CONTRAST ----
 
@@ -120,9 +118,7 @@ void SetClock()
     RealTimeClock.Day = EditDay;
     RealTimeClock.Month = EditMonth;
     RealTimeClock.Year = static_cast<s32>(EditYear - 1900u);
-    Cursor = 3;
-    EditMode = 0;
-    CurrentScreen = DisplaySetupScreen;
+    OpenScreen(DisplaySetupScreen, SetDateTimeRow);
 }
 
 const DigitEditor DateTimeEditor(DateTimeFields, SetClock);
@@ -146,8 +142,7 @@ void ContrastScreen()
     const u8 key = TakeKey();
     if (key == KeyNone) return;
     if (key == KeyCentre) {
-        Cursor = 1;
-        CurrentScreen = DisplaySetupScreen;
+        OpenScreen(DisplaySetupScreen, AdjustContrastRow);
         SaveSettings();
         return;
     }

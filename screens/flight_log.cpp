@@ -19,7 +19,6 @@ u8 SelectedLogSlot;  ///< the slot whose entry the log page shows
 constexpr u8 LogPages = 30;
 constexpr u8 ViewLogRow = 1;
 constexpr u8 EraseLogRow = 2;
-constexpr u8 FlightLogMenuEntry = 2;
 
 // ---- FLIGHT LOG menu ----
 
@@ -42,9 +41,8 @@ void OpenLog()
         CurrentScreen = LogInFlightScreen;
         return;
     }
-    Cursor = 0;
+    OpenScreen(LogEntryScreen);
     LoadSelectedEntry();
-    CurrentScreen = LogEntryScreen;
 }
 
 void OpenErase() { CurrentScreen = EraseLogScreen; }
@@ -57,7 +55,7 @@ const MenuRow FlightLogRows[] = {
     NumberRow("T/O AIRSPD: ", TakeoffAirspeed, VariableBounds(AsiSettingBounds, StepWrapOnReach))
         .ShownWhen(DetectIsOn),
 };
-const MenuList FlightLogMenu = MenuList(" FLIGHT LOG ", FlightLogMenuEntry, FlightLogRows);
+const MenuList FlightLogMenu = MenuList(" FLIGHT LOG ", FlightLogRows);
 
 // ---- Log pages ----
 
@@ -84,9 +82,7 @@ void DrawEntryLines(const FlightLogEntry &entry)
 void HandlePageKey(u8 key)
 {
     if (key == KeyCentre) {
-        Cursor = ViewLogRow;
-        EditMode = 0;
-        CurrentScreen = FlightLogScreen;
+        OpenScreen(FlightLogScreen, ViewLogRow);
         return;
     }
     const s8 direction = EditDirection(key);
@@ -112,7 +108,7 @@ void EraseLog()
 
 const TextLine EraseLines[] = {{"ERASE", 84, 3, 1}, {"FLIGHT", 84, 20, 1}, {"LOG", 84, 37, 1}};
 const ConfirmDialog EraseDialog =
-    ConfirmDialog(3, EraseLines, " ERASE ", EraseLog, FlightLogScreen).Ignoring(KeyBit(KeyClockwise) | KeyBit(KeyAntiClockwise));
+    ConfirmDialog(IconQuestion, EraseLines, " ERASE ", EraseLog, FlightLogScreen).Ignoring(KeyBit(KeyClockwise) | KeyBit(KeyAntiClockwise));
 
 const StateVar FlightLogVars[] = {
     STATE_VAR(SelectedLogSlot, U8),
@@ -144,7 +140,7 @@ void LogEntryScreen()
 
 void LogInFlightScreen()
 {
-    DrawIcon(5);
+    DrawIcon(IconMessage);
     DrawTextLines(InFlightLines, sizeof InFlightLines / sizeof InFlightLines[0]);
     CloseOnAnyKey(ReturnScreen);
 }

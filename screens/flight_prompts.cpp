@@ -30,8 +30,8 @@ void ResetAirDistance()
 
 const TextLine StartLines[] = {{"START", 84, 10, 1}, {"FLIGHT", 84, 30, 1}};
 const TextLine StopLines[] = {{"STOP", 84, 10, 1}, {"FLIGHT", 84, 30, 1}};
-const ConfirmDialog StartDialog(3, StartLines, " START ", StartFlightNow, MainPageScreen);
-const ConfirmDialog StopDialog(3, StopLines, " STOP ", StopFlightNow, MainPageScreen);
+const ConfirmDialog StartDialog(IconQuestion, StartLines, " START ", StartFlightNow, MainPageScreen);
+const ConfirmDialog StopDialog(IconQuestion, StopLines, " STOP ", StopFlightNow, MainPageScreen);
 
 const TextLine ResetLines[] = {{"RESET AIR", 64, 3, 1}, {"DISTANCE", 64, 19, 1}, {"COUNTER?", 64, 35, 1}};
 const ConfirmDialog ResetDialog(NoIcon, ResetLines, " RESET ", ResetAirDistance, MainPageScreen);

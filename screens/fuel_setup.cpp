@@ -19,10 +19,7 @@ ScreenFn ErrorReturnScreen;
 
 namespace {
 
-constexpr u8 FuelSetupMenuEntry = 10;
 constexpr s32 SenderReadingTop = 4096;  // the top of an analogue input
-
-bool GallonUnits() { return FuelUnit % 2 == 1; }
 
 // ---- FUEL SETUP ----
 
@@ -50,9 +47,7 @@ void OpenTankCal()
 {
     TankCalReturnRow = Cursor;
     TankCalManual = 0;
-    Cursor = 0;
-    EditMode = 0;
-    CurrentScreen = TankCalScreen;
+    OpenScreen(TankCalScreen);
 }
 
 const MenuRow FuelLines[] = {
@@ -87,7 +82,7 @@ const MenuRow *FuelLineOfKind(u8 kind)
 
 void FuelLineDrawn(u8 index, u8 row) { FuelSetupRowKeys(FuelLineKinds[index], row); }
 
-const MenuList FuelSetup = MenuList(" FUEL SETUP ", FuelSetupMenuEntry, FuelLines).RowKeysBy(FuelLineDrawn);
+const MenuList FuelSetup = MenuList(" FUEL SETUP ", FuelLines).RowKeysBy(FuelLineDrawn);
 
 // ---- TANK CAL ----
 
@@ -100,7 +95,7 @@ char PointLabels[6][WidgetTextSize];
 void WritePointLabels()
 {
     for (u8 i = 0; i < 6; ++i) {
-        if (GallonUnits()) {
+        if (FuelInGallons()) {
             const float gallons = static_cast<float>(static_cast<s64>(TankSize) * 20 * i) * 0.001f;
             std::snprintf(PointLabels[i], WidgetTextSize, "%4.1fG: ", static_cast<double>(gallons));
         } else {
@@ -157,13 +152,11 @@ void LeaveTankCal()
         CurrentScreen = SlopeErrorScreen;
         return;
     }
-    Cursor = TankCalReturnRow;
-    EditMode = 0;
-    CurrentScreen = FuelSetupScreen;
+    OpenScreen(FuelSetupScreen, TankCalReturnRow);
     SaveSettings();
 }
 
-const MenuList TankCalList = MenuList(" TANK CAL ", FuelSetupMenuEntry, TankCalRows)
+const MenuList TankCalList = MenuList(" TANK CAL ", TankCalRows)
                               .TitleBy(MakeTankCalTitle)
                               .EachCycle(WritePointLabels)
                               .OnDone(LeaveTankCal);

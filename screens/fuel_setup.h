@@ -28,3 +28,7 @@ extern ScreenFn ErrorReturnScreen;  ///< where the SLOPE ERROR message goes back
 /// opens TANK CAL and consumes the key; in edit mode keys 2 and 4 increase the line's value
 /// and 3 and 5 decrease it, leaving the key for the screen to clear.
 void FuelSetupRowKeys(u8 kind, u8 row);
+
+struct StateTable;
+/// The fuel screens' own variables by name.
+extern const StateTable FuelSetupState;

@@ -13,15 +13,12 @@
 #include "../lcd/text.h"
 #include "../lcd/widgets.h"
 #include "menu_engine.h"
+#include "unit_text.h"
 #include "screens.h"
 
 s32 StartingLevel;
 
 namespace {
-
-constexpr u8 FuelTotalMenuEntry = 3;
-
-bool GallonUnits() { return FuelUnit % 2 == 1; }
 
 /// Flow pulses per fuel unit of the K-factor; never 0, so it can always divide.
 u32 PulsesPerUnitNow()
@@ -43,7 +40,7 @@ void DrawTotal()
 {
     const u32 used = FuelUsedPulses / PulsesPerUnitNow();
     char text[WidgetTextSize];
-    if (GallonUnits()) std::snprintf(text, sizeof text, "%.1f", used * 0.1);
+    if (FuelInGallons()) std::snprintf(text, sizeof text, "%.1f", used * 0.1);
     else std::snprintf(text, sizeof text, "%u", static_cast<unsigned>(used));
     AppendFuelUnit(text);
     DrawTextCentred(64, 34, text, 1, 0);
@@ -52,7 +49,7 @@ void DrawTotal()
 const MenuRow TotalRows[] = {
     ActionRow("RESET TOTAL", ResetTotal),
 };
-const MenuList FuelTotal = MenuList(" FUEL TOTAL ", FuelTotalMenuEntry, TotalRows).DrawAfter(DrawTotal);
+const MenuList FuelTotal = MenuList(" FUEL TOTAL ", TotalRows).DrawAfter(DrawTotal);
 
 // ---- Starting-level prompt ----
 
@@ -70,7 +67,7 @@ void DrawStartingLevel()
 {
     char text[WidgetTextSize] = "";
     FormatFuelAmount(text, StartingLevel);
-    std::strncat(text, " ", sizeof text - std::strlen(text) - 1);
+    AppendText(text, " ");
     AppendFuelUnit(text);
     DrawTextCentred(64, 37, text, 1, 0);
     DrawText(82, 56, " FULL ", 0, 1);
@@ -95,7 +92,7 @@ void AcceptStartingLevel()
     if (StartingLevel > high) StartingLevel = high;
     if (StartingLevel < 0) StartingLevel = 0;
     s64 pulses = static_cast<s64>(PulsesPerUnitNow()) * StartingLevel;
-    if (GallonUnits()) pulses /= 10;
+    if (FuelInGallons()) pulses /= 10;
     FuelRemainingPulses = pulses > INT32_MAX ? INT32_MAX : static_cast<s32>(pulses);
     CurrentScreen = MainPageScreen;
     SaveStartingLevel();

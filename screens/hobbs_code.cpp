@@ -13,7 +13,6 @@
 namespace {
 
 constexpr s32 MasterCode = 7302;  ///< accepted by ENTER CURRENT CODE in place of the stored code
-constexpr u8 HobbsMenuEntry = 5;
 constexpr u8 SetHobbsRow = 2;
 constexpr u8 SetMaintRow = 3;
 constexpr u8 HobbsCodeRow = 5;
@@ -61,13 +60,6 @@ void LoadHobbsCells()
     LoadCells(4, text, 2);
 }
 
-void OpenEditor(ScreenFn editor)
-{
-    Cursor = 0;
-    EditMode = 0;
-    CurrentScreen = editor;
-}
-
 void ShowIncorrectCode(u8 row)
 {
     Cursor = row;
@@ -81,11 +73,11 @@ void OpenSetHobbs()
 {
     if (HobbsCode != 0) {
         ClearCodeCells();
-        OpenEditor(EnterHobbsCodeScreen);
+        OpenScreen(EnterHobbsCodeScreen);
         return;
     }
     LoadHobbsCells();
-    OpenEditor(SetHobbsTimeScreen);
+    OpenScreen(SetHobbsTimeScreen);
 }
 
 void OpenSetMaint()
@@ -93,13 +85,13 @@ void OpenSetMaint()
     char text[WidgetTextSize];
     std::snprintf(text, sizeof text, "%03u", static_cast<unsigned>(MaintHours));
     LoadCells(0, text, 3);
-    OpenEditor(SetMaintTimeScreen);
+    OpenScreen(SetMaintTimeScreen);
 }
 
 void OpenHobbsCode()
 {
     ClearCodeCells();
-    OpenEditor(EnterCurrentCodeScreen);
+    OpenScreen(EnterCurrentCodeScreen);
 }
 
 const MenuRow HobbsRows[] = {
@@ -109,7 +101,7 @@ const MenuRow HobbsRows[] = {
     ChoiceRow("HOUR FRACT: ", HourFractDec, HourFractNames),
     ActionRow("HOBBS CODE", OpenHobbsCode),
 };
-const MenuList HobbsMenu = MenuList(" HOBBS METER ", HobbsMenuEntry, HobbsRows);
+const MenuList HobbsMenu = MenuList(" HOBBS METER ", HobbsRows);
 
 // ---- Time editors ----
 
@@ -135,10 +127,8 @@ void CommitHobbsTime()
     const bool cutShort = HoursAtLoad > 9999 && typed == HoursShownAtLoad;
     HobbsHours = cutShort ? HoursAtLoad : static_cast<u32>(typed);
     HobbsFraction = static_cast<u8>(CellsValue(4, 2));
-    Cursor = SetHobbsRow;
-    EditMode = 0;
     SaveHobbs();
-    CurrentScreen = HobbsMeterScreen;
+    OpenScreen(HobbsMeterScreen, SetHobbsRow);
 }
 
 const EditorField HobbsFields[] = {
@@ -157,10 +147,8 @@ void MaintCellChanged() { MaintFraction = 0; }
 void CommitMaintTime()
 {
     MaintHours = CellsValue(0, 3);
-    Cursor = SetMaintRow;
-    EditMode = 0;
     SaveHobbs();
-    CurrentScreen = HobbsMeterScreen;
+    OpenScreen(HobbsMeterScreen, SetMaintRow);
 }
 
 const EditorField MaintFields[] = {
@@ -186,7 +174,7 @@ void CheckHobbsCode()
         return;
     }
     LoadHobbsCells();
-    OpenEditor(SetHobbsTimeScreen);
+    OpenScreen(SetHobbsTimeScreen);
 }
 
 void CheckCurrentCode()
@@ -197,16 +185,14 @@ void CheckCurrentCode()
         return;
     }
     ClearCodeCells();
-    Cursor = 0;
-    CurrentScreen = EnterNewCodeScreen;
+    OpenScreen(EnterNewCodeScreen);
 }
 
 void TakeNewCode()
 {
     PendingCode = TypedCode();
     ClearCodeCells();
-    Cursor = 0;
-    CurrentScreen = ConfirmNewCodeScreen;
+    OpenScreen(ConfirmNewCodeScreen);
 }
 
 void ConfirmNewCode()

@@ -1,8 +1,8 @@
 // The main menu and the shared DONE message.
 #include "main_menu.h"
 
-#include "../host/main_loop.h"
 #include "../instrument/settings.h"
+#include "../instrument/time_base.h"
 #include "../lcd/framebuffer.h"
 #include "../lcd/text.h"
 #include "../lcd/widgets.h"
@@ -15,26 +15,31 @@ namespace {
 struct MainMenuEntry {
     const char *Line1;
     const char *Line2;  ///< nullptr: the caption is one line at y 26
-    u8 Icon;
+    IconName Icon;
     ScreenFn Opens;
 };
 
-const MainMenuEntry Entries[MainMenuEntriesCalibrate] = {
-    {"EXIT", "MENU", 1, MainPageScreen},
-    {"MAXIMUM", "VALUES", 4, MaxValuesScreen},
-    {"FLIGHT", "LOG", 0, FlightLogScreen},
-    {"FUEL", "TOTAL", 12, FuelTotalScreen},
-    {"DISPLAY", "SETUP", 9, DisplaySetupScreen},
-    {"HOBBS", "METER", 14, HobbsMeterScreen},
-    {"ALTITUDE", "SETUP", 6, AltSetupScreen},
-    {"AIRSPEED", "SETUP", 7, AsiSetupScreen},
-    {"VSI", "SETUP", 8, VsiSetupScreen},
-    {"RPM", "SETUP", 10, RpmSetupScreen},
-    {"FUEL", "SETUP", 13, FuelSetupScreen},
-    {"VOLTS", "SETUP", 15, VoltsSetupScreen},
-    {"ADC", "VALUES", 11, AdcValuesScreen},
-    {"CALIBRATE", nullptr, 2, CalibrateScreen},
+// One row per entry, in menu order; the entries after the first MainMenuEntries are shown
+// only while the Calibrate input is set.
+const MainMenuEntry Entries[] = {
+    {"EXIT", "MENU", IconExit, MainPageScreen},
+    {"MAXIMUM", "VALUES", IconMaxValues, MaxValuesScreen},
+    {"FLIGHT", "LOG", IconFlightLog, FlightLogScreen},
+    {"FUEL", "TOTAL", IconFuelTotal, FuelTotalScreen},
+    {"DISPLAY", "SETUP", IconDisplaySetup, DisplaySetupScreen},
+    {"HOBBS", "METER", IconHobbsMeter, HobbsMeterScreen},
+    {"ALTITUDE", "SETUP", IconAltSetup, AltSetupScreen},
+    {"AIRSPEED", "SETUP", IconAsiSetup, AsiSetupScreen},
+    {"VSI", "SETUP", IconVsiSetup, VsiSetupScreen},
+    {"RPM", "SETUP", IconRpmSetup, RpmSetupScreen},
+    {"FUEL", "SETUP", IconFuelSetup, FuelSetupScreen},
+    {"VOLTS", "SETUP", IconVoltsSetup, VoltsSetupScreen},
+    {"ADC", "VALUES", IconAdcValues, AdcValuesScreen},
+    {"CALIBRATE", nullptr, IconCalibrate, CalibrateScreen},
 };
+constexpr u8 EntryCount = sizeof Entries / sizeof Entries[0];
+constexpr u8 CalibrateOnlyEntries = 2;
+constexpr u8 MainMenuEntries = EntryCount - CalibrateOnlyEntries;
 
 void DrawEntry(const MainMenuEntry &entry)
 {
@@ -50,12 +55,19 @@ void DrawEntry(const MainMenuEntry &entry)
 void OpenEntry(const MainMenuEntry &entry)
 {
     if (entry.Opens == MainPageScreen) SaveSettings();
-    Cursor = 0;
-    EditMode = 0;
-    CurrentScreen = entry.Opens;
+    OpenScreen(entry.Opens);
 }
 
 } // namespace
+
+const u8 MainMenuEntriesCalibrate = EntryCount;
+
+u8 MainMenuEntryOf(ScreenFn screen)
+{
+    for (u8 i = 0; i < EntryCount; ++i)
+        if (Entries[i].Opens == screen) return i;
+    return 0;
+}
 
 void DrawScrollBar(u8 index, u8 count)
 {
@@ -69,12 +81,12 @@ void DrawScrollBar(u8 index, u8 count)
 
 void MainMenuScreen()
 {
-    const u8 count = CalibrateMode == 1 ? MainMenuEntriesCalibrate : MainMenuEntries;
+    const u8 count = CalibrateMode == 1 ? EntryCount : MainMenuEntries;
     // An entry beyond the table (only reachable by writing Cursor directly) shows the last one.
-    if (Cursor >= MainMenuEntriesCalibrate) Cursor = MainMenuEntriesCalibrate - 1;
+    if (Cursor >= EntryCount) Cursor = EntryCount - 1;
     DrawTitle(" MAIN MENU ");
     DrawScrollBar(Cursor, count);
-    // Entries 12 and 13 stay shown and can be opened when Calibrate is unticked while the
+    // The Calibrate entries stay shown and can be opened when Calibrate is unticked while the
     // cursor is on them; the cursor just cannot move further down.
     DrawEntry(Entries[Cursor]);
     const u8 key = TakeKey();

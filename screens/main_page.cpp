@@ -3,14 +3,16 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "../host/main_loop.h"
 #include "../instrument/airdata.h"
 #include "../instrument/engine_fuel.h"
 #include "../instrument/flight.h"
 #include "../instrument/settings.h"
 #include "../instrument/state_table.h"
+#include "../instrument/time_base.h"
 #include "../lcd/framebuffer.h"
+#include "../lcd/legends.h"
 #include "../lcd/text.h"
+#include "../lcd/widgets.h"
 #include "navigation.h"
 #include "screens.h"
 
@@ -21,7 +23,7 @@ const u8 VsiBarSteps[32] = {0,  4,  8,  12, 16, 20, 24,  28,  32,  36,  40,  44,
 
 namespace {
 
-constexpr u8 TextSize = 32;  // every text is composed into a buffer of this size
+constexpr u8 TextSize = WidgetTextSize;  // every text is composed into a buffer of this size
 
 // QNH steps of the knob and the open range it keeps QNH inside.
 constexpr u32 QnhStepMillibar = 1000;
@@ -53,38 +55,11 @@ u8 TableIndex(u8 value, u8 count) { return value < count ? value : 0; }
 
 u8 ShownInfoPage() { return TableIndex(InfoPage, 4); }
 
-bool FuelInGallons() { return (FuelUnit & 1) != 0; }
-
 // 0 statute miles (L/sm, G/sm), 1 nautical miles (L/nm, G/nm), 2 kilometres (L/km, G/km).
 u8 FuelDistanceUnit() { return TableIndex(static_cast<u8>(FuelUnit / 2), 3); }
 
-void AppendText(char *text, const char *tail)
-{
-    u8 n = 0;
-    while (n < TextSize - 1 && text[n] != 0) ++n;
-    while (n < TextSize - 1 && *tail != 0) text[n++] = *tail++;
-    text[n] = 0;
-}
-
 // A value in its alarm state is drawn only in the lit half of the blink period.
 bool Steady(bool alarmState) { return !alarmState || BlinkFlag == 1; }
-
-bool AirspeedAlarmState()
-{
-    return (AsiHighAlarmOn == 1 && Airspeed > AsiHighAlarm) ||
-           (AsiLowAlarmOn == 1 && Airspeed < AsiLowAlarm && InFlight == 1);
-}
-
-bool RpmAlarmState()
-{
-    return (RpmLowAlarmOn == 1 && Rpm < static_cast<u32>(RpmLowAlarm)) ||
-           (RpmHighAlarmOn == 1 && Rpm > static_cast<u32>(RpmHighAlarm));
-}
-
-bool VoltsAlarmState()
-{
-    return (VoltsLowAlarmOn == 1 && Volts < VoltsLowAlarm) || (VoltsHighAlarmOn == 1 && Volts > VoltsHighAlarm);
-}
 
 // Truncates toward zero, holding values beyond the s32 range at its ends.
 s32 TruncateToS32(float value)
@@ -111,19 +86,20 @@ bool AltitudeValue(char *text)
 
 bool AltitudeUnitText(char *text)
 {
-    snprintf(text, TextSize, AltUnit == 0 ? "\x94" : "\x95");
+    snprintf(text, TextSize, AltUnit == 0 ? GLYPH_FEET : GLYPH_METRES);
     return true;
 }
 
 bool AirspeedValue(char *text)
 {
-    if (!Steady(AirspeedAlarmState())) return false;
+    if (!Steady(AirspeedAlarmCondition())) return false;
     snprintf(text, TextSize, "%3u", static_cast<unsigned>(Airspeed));
     return true;
 }
 
 // Airspeed unit cells by AsiUnit: mph, km/h, knots; upper cell above lower cell.
-const char AirspeedUnitCells[3][2][2] = {{"\x98", "\x99"}, {"\x9c", "\x9d"}, {"\x9a", "\x9b"}};
+const char AirspeedUnitCells[3][2][2] = {
+    {GLYPH_MPH_UPPER, GLYPH_MPH_LOWER}, {GLYPH_KMH_UPPER, GLYPH_KMH_LOWER}, {GLYPH_KNOTS_UPPER, GLYPH_KNOTS_LOWER}};
 
 bool AirspeedUnitUpper(char *text)
 {
@@ -139,35 +115,35 @@ bool AirspeedUnitLower(char *text)
 
 bool QnhValue(char *text)
 {
-    if (QnhUnit == 1) snprintf(text, TextSize, "%4.2f\xc2\xc3", Qnh / 33863.0);
-    else snprintf(text, TextSize, "%u\xc0\xc1", static_cast<unsigned>(Qnh / 1000));
+    if (QnhUnit == 1) snprintf(text, TextSize, "%4.2f" GLYPH_INCH_HG, Qnh / PressurePerInchHg);
+    else snprintf(text, TextSize, "%u" GLYPH_MILLIBAR, static_cast<unsigned>(Qnh / 1000));
     return true;
 }
 
 bool RpmLegend(char *text)
 {
     if (RpmDisplayOn != 1) return false;
-    snprintf(text, TextSize, "\xa6\xa7");
+    snprintf(text, TextSize, LEGEND_RPM);
     return true;
 }
 
 bool RpmValue(char *text)
 {
-    if (RpmDisplayOn != 1 || !Steady(RpmAlarmState())) return false;
+    if (RpmDisplayOn != 1 || !Steady(RpmAlarmCondition())) return false;
     snprintf(text, TextSize, "%5d", static_cast<int>(Rpm));
     return true;
 }
 
 bool VoltsValue(char *text)
 {
-    if (!Steady(VoltsAlarmState())) return false;
+    if (!Steady(VoltsAlarmCondition())) return false;
     snprintf(text, TextSize, "%4.1fV", Volts * 0.1);
     return true;
 }
 
 bool VsiUnitText(char *text)
 {
-    snprintf(text, TextSize, VsiUnit == 0 ? "\x94\x96" : "\x95\x97");
+    snprintf(text, TextSize, VsiUnit == 0 ? GLYPH_FEET GLYPH_PER_MINUTE : GLYPH_METRES GLYPH_PER_SECOND);
     return true;
 }
 
@@ -182,10 +158,10 @@ bool VsiValue(char *text)
 
 const PageText PermanentTexts[] = {
     {0, 0, StyleNormal, nullptr, FlightIndicator},
-    {27, 0, StyleNormal, "\xa2\xa3", nullptr},
+    {27, 0, StyleNormal, LEGEND_ALT, nullptr},
     {2, 8, StyleTall, nullptr, AltitudeValue},
     {41, 8, StyleNormal, nullptr, AltitudeUnitText},
-    {65, 0, StyleNormal, "\xa4\xa5", nullptr},
+    {65, 0, StyleNormal, LEGEND_ASI, nullptr},
     {53, 8, StyleTall, nullptr, AirspeedValue},
     {77, 8, StyleNormal, nullptr, AirspeedUnitUpper},
     {77, 15, StyleNormal, nullptr, AirspeedUnitLower},
@@ -193,7 +169,7 @@ const PageText PermanentTexts[] = {
     {100, 0, StyleNormal, nullptr, RpmLegend},
     {88, 8, StyleTall, nullptr, RpmValue},
     {69, 24, StyleNormal, nullptr, VoltsValue},
-    {91, 32, StyleNormal, "\xa8\xa9", nullptr},
+    {91, 32, StyleNormal, LEGEND_VSI, nullptr},
     {91, 40, StyleNormal, nullptr, VsiUnitText},
     {69, 50, StyleTall, nullptr, VsiValue},
 };
@@ -202,13 +178,14 @@ const PageText PermanentTexts[] = {
 
 bool ClockLine(char *text)
 {
-    snprintf(text, TextSize, "\xae  %02d:%02d", RealTimeClock.Hour, RealTimeClock.Minute);
+    snprintf(text, TextSize, LEGEND_CLOCK "  %02d:%02d", RealTimeClock.Hour, RealTimeClock.Minute);
     return true;
 }
 
 bool FlightTimeLine(char *text)
 {
-    snprintf(text, TextSize, HourFractDec == 1 ? "\xaf  %02d.%02d" : "\xaf  %02d:%02d", CurrentFlight.FlightHours,
+    snprintf(text, TextSize, HourFractDec == 1 ? LEGEND_FLIGHT_TIME "  %02d.%02d" : LEGEND_FLIGHT_TIME "  %02d:%02d",
+             CurrentFlight.FlightHours,
              CurrentFlight.FlightFraction);
     return true;
 }
@@ -217,7 +194,7 @@ bool FlightTimeLine(char *text)
 bool StopwatchLegend(char *text)
 {
     if (StopwatchRunning == 1 && BlinkFlag != 1) return false;
-    snprintf(text, TextSize, "\xc4");
+    snprintf(text, TextSize, LEGEND_STOPWATCH);
     return true;
 }
 
@@ -244,9 +221,9 @@ bool GroundSpeedValue(char *text)
 {
     if (FuelSpeedSource != 1 || GpsDataValid == 0) return false;
     switch (FuelDistanceUnit()) {
-    case 0: snprintf(text, TextSize, "%3u\xcb\xcc\xcd", static_cast<unsigned>(GpsSpeedMph)); break;
-    case 1: snprintf(text, TextSize, "%3u\xce\xcf\xd0", static_cast<unsigned>(GpsSpeedKnots)); break;
-    default: snprintf(text, TextSize, "%3d\xc8\xc9\xca", static_cast<int>(GpsSpeedKmh)); break;
+    case 0: snprintf(text, TextSize, "%3u" GLYPH_MPH, static_cast<unsigned>(GpsSpeedMph)); break;
+    case 1: snprintf(text, TextSize, "%3u" GLYPH_KNOTS, static_cast<unsigned>(GpsSpeedKnots)); break;
+    default: snprintf(text, TextSize, "%3d" GLYPH_KMH, static_cast<int>(GpsSpeedKmh)); break;
     }
     return true;
 }
@@ -261,14 +238,14 @@ const PageText TimesPage[] = {
 
 bool HobbsLine(char *text)
 {
-    snprintf(text, TextSize, HourFractDec == 1 ? "\xb8\xb9 %04u.%02d" : "\xb8\xb9 %04u:%02d",
+    snprintf(text, TextSize, HourFractDec == 1 ? LEGEND_HOBBS " %04u.%02d" : LEGEND_HOBBS " %04u:%02d",
              static_cast<unsigned>(HobbsHours), HobbsFraction);
     return true;
 }
 
 bool MaintenanceLine(char *text)
 {
-    snprintf(text, TextSize, "\xba\xbb %u", static_cast<unsigned>(MaintHours));
+    snprintf(text, TextSize, LEGEND_MAINTENANCE " %u", static_cast<unsigned>(MaintHours));
     return true;
 }
 
@@ -276,18 +253,18 @@ bool MaintenanceLine(char *text)
 bool OatLine(char *text)
 {
     if (TempUnit == 0) {
-        if (Oat < 151) snprintf(text, TextSize, "\xb0  %d\xa0", static_cast<int>(Oat));
-        else snprintf(text, TextSize, "\xb0  ---\xa0");
+        if (Oat < 151) snprintf(text, TextSize, LEGEND_TEMPERATURE "  %d" GLYPH_DEGREES_C, static_cast<int>(Oat));
+        else snprintf(text, TextSize, LEGEND_TEMPERATURE "  ---" GLYPH_DEGREES_C);
     } else {
-        if (Oat < 301) snprintf(text, TextSize, "\xb0  %d\xa1", static_cast<int>(Oat));
-        else snprintf(text, TextSize, "\xb0  ---\xa1");
+        if (Oat < 301) snprintf(text, TextSize, LEGEND_TEMPERATURE "  %d" GLYPH_DEGREES_F, static_cast<int>(Oat));
+        else snprintf(text, TextSize, LEGEND_TEMPERATURE "  ---" GLYPH_DEGREES_F);
     }
     return true;
 }
 
 bool GlideRatioLine(char *text)
 {
-    snprintf(text, TextSize, VsiClimbing == 1 ? "\xb2  %.1f" : "\xb1  %.1f", GlideRatio * 0.1);
+    snprintf(text, TextSize, VsiClimbing == 1 ? GLYPH_ARROW_UP "  %.1f" : GLYPH_ARROW_DOWN "  %.1f", GlideRatio * 0.1);
     return true;
 }
 
@@ -300,33 +277,31 @@ const PageText EnginePage[] = {
 
 // ---- Information page 2: air data ----
 
+// Tenths of a statute mile in kilometres or nautical miles.
+double TenthsOfMiles(u32 tenths, SpeedUnit unit) { return static_cast<double>(tenths) * MphFactors[unit].Multiplier * 0.0001; }
+
 // The air distance in tenths of a statute mile; 65535 marks a distance not known.
 bool AirDistanceLine(char *text)
 {
     const u32 d = AirDistance / 720;
-    if (d == 65535) snprintf(text, TextSize, "\xc7???.?");
-    else if (AsiUnit == 1) snprintf(text, TextSize, "\xc7%6.1f\xb4\xb5", static_cast<double>(d) * 1609 * 0.0001);
-    else if (AsiUnit == 2) snprintf(text, TextSize, "\xc7%6.1f\xb6\xb7", static_cast<double>(d) * 869 * 0.0001);
-    else snprintf(text, TextSize, "\xc7%6.1f\xb3 ", d * 0.1);
+    if (d == 65535) snprintf(text, TextSize, GLYPH_DISTANCE_ARROW "???.?");
+    else if (AsiUnit == 1) snprintf(text, TextSize, GLYPH_DISTANCE_ARROW "%6.1f" GLYPH_KM, TenthsOfMiles(d, SpeedKmh));
+    else if (AsiUnit == 2) snprintf(text, TextSize, GLYPH_DISTANCE_ARROW "%6.1f" GLYPH_NM, TenthsOfMiles(d, SpeedKnots));
+    else snprintf(text, TextSize, GLYPH_DISTANCE_ARROW "%6.1f" GLYPH_MILES " ", d * 0.1);
     return true;
 }
 
-// True airspeed formats and conversions from mph by AsiUnit.
-struct SpeedConversion {
-    const char *Format;
-    u32 Multiplier;
-    u32 Divisor;
-};
-const SpeedConversion TasConversions[3] = {
-    {"\xc5\xc6  %3d\xcb\xcc\xcd", 1, 1},
-    {"\xc5\xc6  %3d\xc8\xc9\xca", 1609, 1000},
-    {"\xc5\xc6  %3d\xce\xcf\xd0", 869, 1000},
+// True airspeed formats by AsiUnit.
+const char *const TasFormats[3] = {
+    LEGEND_TAS "  %3d" GLYPH_MPH,
+    LEGEND_TAS "  %3d" GLYPH_KMH,
+    LEGEND_TAS "  %3d" GLYPH_KNOTS,
 };
 
 bool TrueAirspeedLine(char *text)
 {
-    const SpeedConversion &c = TasConversions[TableIndex(AsiUnit, 3)];
-    snprintf(text, TextSize, c.Format, static_cast<int>(TrueAirspeed * c.Multiplier / c.Divisor));
+    const u8 unit = TableIndex(AsiUnit, 3);
+    snprintf(text, TextSize, TasFormats[unit], static_cast<int>(MphIn(unit, TrueAirspeed)));
     return true;
 }
 
@@ -337,22 +312,22 @@ bool TrueAirspeedLine(char *text)
 bool DensityAltitudeLine(char *text)
 {
     if (OatCelsius < -99 || OatCelsius > 99) {
-        snprintf(text, TextSize, "\xbc\xbd-----");
+        snprintf(text, TextSize, LEGEND_DENSITY_ALT "-----");
     } else {
         const float isa = static_cast<float>(15.0 - AltitudeFeet * 0.0019812);
         const float da = static_cast<float>(AltitudeFeet + (OatCelsius - isa) * 118.6);
         s32 shown = TruncateToS32(da);
-        if (AltUnit == 1) shown = static_cast<s32>(static_cast<int64_t>(shown) * 1000 / 3281);
-        snprintf(text, TextSize, "\xbc\xbd%5d", static_cast<int>(shown));
+        shown = FeetInAltUnit(shown);
+        snprintf(text, TextSize, LEGEND_DENSITY_ALT "%5d", static_cast<int>(shown));
     }
-    AppendText(text, AltUnit == 0 ? "\x94" : "\x95");
+    AppendText(text, AltUnit == 0 ? GLYPH_FEET : GLYPH_METRES);
     return true;
 }
 
 bool BarometerLine(char *text)
 {
-    if (QnhUnit == 1) snprintf(text, TextSize, "\xbe\xbf %4.1f\xc2\xc3", StaticPressure / 33863.0);
-    else snprintf(text, TextSize, "\xbe\xbf %4u\xc0\xc1", static_cast<unsigned>(StaticPressure / 1000));
+    if (QnhUnit == 1) snprintf(text, TextSize, LEGEND_BAROMETER " %4.1f" GLYPH_INCH_HG, StaticPressure / PressurePerInchHg);
+    else snprintf(text, TextSize, LEGEND_BAROMETER " %4u" GLYPH_MILLIBAR, static_cast<unsigned>(StaticPressure / 1000));
     return true;
 }
 
@@ -371,29 +346,31 @@ bool FuelLevelShown() { return FuelLevelMode == FuelLevelSender || FuelLevelMode
 bool FuelLevelLine(char *text)
 {
     if (!FuelLevelShown()) return false;
-    if (FuelInGallons()) snprintf(text, TextSize, "\xaa  %4.1f", FuelLevel * 0.1);
-    else snprintf(text, TextSize, "\xaa  %4d", static_cast<int>(FuelLevel));
-    if (FuelSenderError == 1 && BlinkFlag == 1) snprintf(text, TextSize, "\xaa  FAIL");
-    else if ((AlarmFlags & AlarmFuel) != 0 && BlinkFlag == 1) snprintf(text, TextSize, "\xaa   LOW");
-    AppendText(text, FuelInGallons() ? "\x91" : "\x90");
+    if (FuelInGallons()) snprintf(text, TextSize, LEGEND_FUEL_LEVEL "  %4.1f", FuelLevel * 0.1);
+    else snprintf(text, TextSize, LEGEND_FUEL_LEVEL "  %4d", static_cast<int>(FuelLevel));
+    if (FuelSenderError == 1 && BlinkFlag == 1) snprintf(text, TextSize, LEGEND_FUEL_LEVEL "  FAIL");
+    else if ((AlarmFlags & AlarmFuel) != 0 && BlinkFlag == 1) snprintf(text, TextSize, LEGEND_FUEL_LEVEL "   LOW");
+    AppendText(text, FuelInGallons() ? GLYPH_GALLONS : GLYPH_LITRES);
     return true;
 }
 
 bool FuelFlowLine(char *text)
 {
     if (FuelFlowOn != 1) return false;
-    snprintf(text, TextSize, FuelInGallons() ? "\xab  %4.1f\x93" : "\xab  %4.1f\x92", FuelFlow * 0.1);
+    snprintf(text, TextSize,
+             FuelInGallons() ? LEGEND_FUEL_FLOW "  %4.1f" GLYPH_GALLONS_PER_HOUR : LEGEND_FUEL_FLOW "  %4.1f" GLYPH_LITRES_PER_HOUR,
+             FuelFlow * 0.1);
     return true;
 }
 
 // Range distance units by FuelDistanceUnit: mi, nm, km.
-const char *const FuelRangeUnits[3] = {"\xb3 ", "\xb6\xb7", "\xb4\xb5"};
+const char *const FuelRangeUnits[3] = {GLYPH_MILES " ", GLYPH_NM, GLYPH_KM};
 
 bool FuelRangeLine(char *text)
 {
     if (FuelFlowOn != 1 || !FuelLevelShown()) return false;
-    if (FuelRange == 65535) snprintf(text, TextSize, "\xac  ----");
-    else snprintf(text, TextSize, "\xac %5u", static_cast<unsigned>(FuelRange));
+    if (FuelRange == 65535) snprintf(text, TextSize, LEGEND_FUEL_RANGE "  ----");
+    else snprintf(text, TextSize, LEGEND_FUEL_RANGE " %5u", static_cast<unsigned>(FuelRange));
     AppendText(text, FuelRangeUnits[FuelDistanceUnit()]);
     return true;
 }
@@ -401,9 +378,9 @@ bool FuelRangeLine(char *text)
 bool FuelEnduranceLine(char *text)
 {
     if (FuelFlowOn != 1 || !FuelLevelShown()) return false;
-    if (FuelEndurance == 65535) snprintf(text, TextSize, "\xad --:--");
+    if (FuelEndurance == 65535) snprintf(text, TextSize, LEGEND_FUEL_ENDURANCE " --:--");
     else
-        snprintf(text, TextSize, "\xad%3u:%02u", static_cast<unsigned>(FuelEndurance / 60),
+        snprintf(text, TextSize, LEGEND_FUEL_ENDURANCE "%3u:%02u", static_cast<unsigned>(FuelEndurance / 60),
                  static_cast<unsigned>(FuelEndurance % 60));
     return true;
 }
@@ -469,13 +446,6 @@ bool AcknowledgeAlarms()
         }
     }
     return acknowledged;
-}
-
-void OpenScreen(ScreenFn screen)
-{
-    Cursor = 0;
-    EditMode = 0;
-    CurrentScreen = screen;
 }
 
 // One knob step, always one step per event; QNH stays inside the open range.

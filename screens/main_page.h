@@ -19,3 +19,7 @@ void DrawVsiBar();
 /// Composes the text that the page shows at (x, y) in the present state (flashing rules
 /// included) into `text` (32 bytes); false when nothing is shown there now.
 bool ComposeMainPageText(u8 x, u8 y, char *text);
+
+struct StateTable;
+/// The main page's own variables by name.
+extern const StateTable MainPageState;

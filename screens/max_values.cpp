@@ -7,6 +7,7 @@
 #include "../lcd/text.h"
 #include "../lcd/widgets.h"
 #include "menu_engine.h"
+#include "unit_text.h"
 #include "screens.h"
 
 namespace {
@@ -29,14 +30,14 @@ void DrawMaxLines()
     char high[WidgetTextSize];
     std::snprintf(high, sizeof high, " %d", static_cast<int>(MaxOat));
     AppendTempUnit(high);
-    std::snprintf(text + std::strlen(text), sizeof text - std::strlen(text), "%s", high);
+    AppendText(text, high);
     DrawText(0, 56, text, 0, 0);
 }
 
 const MenuRow MaxRows[] = {
     ActionRow("RESET VALUES", ResetMaxValues),
 };
-const MenuList MaxValues = MenuList(" MAX VALUES ", 1, MaxRows).DrawAfter(DrawMaxLines);
+const MenuList MaxValues = MenuList(" MAX VALUES ", MaxRows).DrawAfter(DrawMaxLines);
 
 } // namespace
 

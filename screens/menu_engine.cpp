@@ -7,6 +7,7 @@
 #include "../lcd/framebuffer.h"
 #include "../lcd/text.h"
 #include "../lcd/widgets.h"
+#include "main_menu.h"
 #include "screens.h"
 
 // ---- Values and steps ----
@@ -116,7 +117,7 @@ void FormatRowValue(const MenuRow &row, char *text)
     }
     case RowNumber: {
         const s32 v = ReadValue(row.Value);
-        const bool tenths = row.Show == ShowTenths || (row.Show == ShowFuel && FuelUnit % 2 == 1);
+        const bool tenths = row.Show == ShowTenths || (row.Show == ShowFuel && FuelInGallons());
         const char *fmt = row.Show == ShowFuel ? (tenths ? "%.1f" : "%d") : row.Fmt;
         if (tenths) std::snprintf(text, WidgetTextSize, fmt, v * 0.1);
         else std::snprintf(text, WidgetTextSize, fmt, static_cast<int>(v));
@@ -167,12 +168,7 @@ bool MoveListCursor(u8 key, u8 lastRow)
     return false;
 }
 
-void LeaveToMainMenu(u8 entry)
-{
-    Cursor = entry;
-    EditMode = 0;
-    CurrentScreen = MainMenuScreen;
-}
+void LeaveToMainMenu() { OpenScreen(MainMenuScreen, MainMenuEntryOf(CurrentScreen)); }
 
 static bool RowPresent(const MenuRow &row) { return row.Shown == nullptr || row.Shown(); }
 
@@ -204,7 +200,8 @@ static void DrawListRow(const MenuRow &row, u8 number, u8 top)
     }
     char value[WidgetTextSize];
     FormatRowValue(row, value);
-    DrawMenuRow(0, line, row.Label, value);
+    const RowHighlight highlight = Cursor != number ? HighlightNone : EditMode == 0 ? HighlightRow : HighlightValue;
+    DrawMenuRow(0, line, row.Label, value, highlight);
 }
 
 // The key of a list once everything is drawn. `cursorRow` is the row under the cursor
@@ -219,8 +216,12 @@ static void HandleListKey(const MenuList &list, const MenuRow *cursorRow, u8 las
     }
     if (MoveListCursor(key, lastRow) || key != KeyCentre) return;
     if (Cursor == 0) {
-        if (list.Done != nullptr) list.Done();
-        else LeaveToMainMenu(list.MenuEntry);
+        if (list.Done != nullptr) {
+            list.Done();
+        } else {
+            if (list.Leave != nullptr) list.Leave();
+            LeaveToMainMenu();
+        }
     } else if (cursorRow == nullptr) {
         // The cursor stands past the last row (rows went away under it): nothing to select.
     } else if (cursorRow->Kind == RowAction) {
@@ -323,7 +324,7 @@ void RunConfirmDialog(const ConfirmDialog &dialog)
 void DrawMessageFrame()
 {
     DrawTitle(" MESSAGE ");
-    DrawIcon(5);
+    DrawIcon(IconMessage);
 }
 
 void CloseOnAnyKey(ScreenFn back)

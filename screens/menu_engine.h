@@ -2,8 +2,8 @@
 // The one engine behind every menu screen: list screens declared as tables of rows, value
 // steps with their bound rules, digit editors, confirmation dialogs and message boxes.
 //
-// A list screen is a MenuList: a title, the main-menu entry that "*** DONE ***" returns to,
-// and its rows below "*** DONE ***" (row 0). RunMenuList draws it and handles its key:
+// A list screen is a MenuList: a title and its rows below "*** DONE ***" (row 0), which
+// returns to the main-menu entry that opens the screen. RunMenuList draws it and handles its key:
 //   - browse mode (EditMode 0): keys 2 and 5 move the cursor down, 3 and 4 up, never
 //     wrapping; the middle button leaves on row 0, performs an action row, and switches a
 //     value row into edit mode;
@@ -19,7 +19,7 @@
 //       ChoiceRow("VSI UNIT: ", VsiUnit, VsiUnitNames),
 //       NumberRow("VSI CAL: ", VsiCal, FixedStep(50, 150, StepStop, 1)).Format("%d%%"),
 //   };
-//   static const MenuList VsiSetup = MenuList(" VSI SETUP ", 8, VsiRows);
+//   static const MenuList VsiSetup = MenuList(" VSI SETUP ", VsiRows);
 //   void VsiSetupScreen() { RunMenuList(VsiSetup); }
 //
 // Rows that depend on settings: ChoiceRow(...).ShownWhen(RpmDisplayIsOn). Hooks on rows:
@@ -27,9 +27,11 @@
 // text itself, .OnSelect(fn) takes the middle button (capture instead of edit),
 // .Scaled(ShowTenths) prints value x 0.1. Hooks on lists: .EachCycle(fn) runs
 // after the title and before the rows (clamping), .DrawAfter(fn) draws fixed lines after the
-// rows, .OnDone(fn) replaces the return to the main menu, .TitleBy(fn) makes the title,
+// rows, .OnLeave(fn) runs before "*** DONE ***" returns to the main menu, .OnDone(fn)
+// replaces that return (a screen that may stay or go elsewhere), .TitleBy(fn) makes the title,
 // .RowKeysBy(fn) hands the row keys to a handler called right after each row is drawn.
 #include "../lcd/framebuffer.h"
+#include "../lcd/icons.h"
 #include "../lcd/types.h"
 #include "navigation.h"
 
@@ -127,20 +129,20 @@ enum NumberShow : u8 {
 /// One row of a list screen. Make rows with ActionRow, ChoiceRow, NumberRow or CustomRow and
 /// refine them with the chained modifiers.
 struct MenuRow {
-    const char *Label;       ///< action text, or the label ending in ": " of a value row
-    RowKind Kind;
-    ValueRef Value;          ///< choice and number rows: the setting
-    const char *Names;       ///< choice rows: first of Count texts, Slot bytes apart
-    u8 Slot;
-    u8 Count;
-    NumberRule Rule;         ///< number rows
-    const char *Fmt;         ///< number rows: printf format
-    NumberShow Show;         ///< number rows: how the format gets the value
-    void (*Text)(char *text);      ///< writes the value text (replaces the built-in text)
-    void (*Step)(s8 direction);    ///< custom rows: one edit step
-    void (*Action)();              ///< action rows: the middle button; value rows: after a change
-    bool (*Shown)();               ///< nullptr: always present
-    bool (*Select)();              ///< value rows: middle button in browse mode; true enters edit mode
+    const char *Label = nullptr;   ///< action text, or the label ending in ": " of a value row
+    RowKind Kind = RowAction;
+    ValueRef Value = {nullptr, ValueType::U8};  ///< choice and number rows: the setting
+    const char *Names = nullptr;   ///< choice rows: first of Count texts, Slot bytes apart
+    u8 Slot = 0;
+    u8 Count = 0;
+    NumberRule Rule = {0, 0, nullptr, 0, 1, StepWrap};  ///< number rows
+    const char *Fmt = nullptr;     ///< number rows: printf format
+    NumberShow Show = ShowPlain;   ///< number rows: how the format gets the value
+    void (*Text)(char *text) = nullptr;    ///< writes the value text (replaces the built-in text)
+    void (*Step)(s8 direction) = nullptr;  ///< custom rows: one edit step
+    void (*Action)() = nullptr;    ///< action rows: the middle button; value rows: after a change
+    bool (*Shown)() = nullptr;     ///< nullptr: always present
+    bool (*Select)() = nullptr;    ///< value rows: middle button in browse mode; true enters edit mode
 
     /// The row is present only while `shown` returns true.
     constexpr MenuRow ShownWhen(bool (*shown)()) const { MenuRow r = *this; r.Shown = shown; return r; }
@@ -160,60 +162,73 @@ struct MenuRow {
 /// Action row: the text at x 0, inverted under the cursor; the middle button calls `action`.
 constexpr MenuRow ActionRow(const char *text, void (*action)())
 {
-    return MenuRow{text, RowAction, ValueRef{nullptr, ValueType::U8}, nullptr, 0, 0,
-                   NumberRule{0, 0, nullptr, 0, 1, StepWrap}, nullptr, ShowPlain, nullptr, nullptr, action, nullptr, nullptr};
+    MenuRow row;
+    row.Label = text;
+    row.Action = action;
+    return row;
 }
 /// Choice row over a table of texts: two entries flip on every edit key, more entries
 /// advance on keys 2 and 4 and go back on 3 and 5, wrapping around the table.
 template <u8 N, u8 W>
 constexpr MenuRow ChoiceRow(const char *label, u8 &setting, const char (&names)[N][W])
 {
-    return MenuRow{label, RowChoice, RefTo(setting), &names[0][0], W, N,
-                   NumberRule{0, 0, nullptr, 0, 1, StepWrap}, nullptr, ShowPlain, nullptr, nullptr, nullptr, nullptr, nullptr};
+    MenuRow row;
+    row.Label = label;
+    row.Kind = RowChoice;
+    row.Value = RefTo(setting);
+    row.Names = &names[0][0];
+    row.Slot = W;
+    row.Count = N;
+    return row;
 }
 /// Number row: steps under `rule`, printed with "%d" unless .Format / .Scaled say otherwise.
 template <typename T>
 constexpr MenuRow NumberRow(const char *label, T &setting, NumberRule rule)
 {
-    return MenuRow{label, RowNumber, RefTo(setting), nullptr, 0, 0, rule, "%d", ShowPlain,
-                   nullptr, nullptr, nullptr, nullptr, nullptr};
+    MenuRow row;
+    row.Label = label;
+    row.Kind = RowNumber;
+    row.Value = RefTo(setting);
+    row.Rule = rule;
+    row.Fmt = "%d";
+    return row;
 }
 /// Custom row: `text` writes the value text, `step` performs one edit step.
 constexpr MenuRow CustomRow(const char *label, void (*text)(char *), void (*step)(s8 direction))
 {
-    return MenuRow{label, RowCustom, ValueRef{nullptr, ValueType::U8}, nullptr, 0, 0,
-                   NumberRule{0, 0, nullptr, 0, 1, StepWrap}, nullptr, ShowPlain, text, step, nullptr, nullptr, nullptr};
+    MenuRow row;
+    row.Label = label;
+    row.Kind = RowCustom;
+    row.Text = text;
+    row.Step = step;
+    return row;
 }
 
-/// A list screen: title, main-menu entry, rows and hooks.
+/// A list screen: title, rows and hooks.
 struct MenuList {
-    const char *Title;
-    u8 MenuEntry;                  ///< Cursor on the main menu after "*** DONE ***"
-    const MenuRow *Rows;           ///< rows 1, 2, ... ("*** DONE ***" is row 0 and implicit)
-    u8 RowCount;
-    void (*MakeTitle)(char *text); ///< writes a title that changes (replaces Title)
-    void (*Cycle)();               ///< each cycle after the title, before the rows
-    void (*After)();               ///< each cycle after the rows: fixed lines of the screen
-    void (*Done)();                ///< middle button on row 0 (replaces LeaveToMainMenu)
-    u8 KeysWhileDrawing;           ///< 1: edit keys act right after the cursor row is drawn
-    void (*RowKeys)(u8 index, u8 number);  ///< row key handler (see RowKeysBy), or nullptr
+    const char *Title = nullptr;
+    const MenuRow *Rows = nullptr;           ///< rows 1, 2, ... ("*** DONE ***" is row 0 and implicit)
+    u8 RowCount = 0;
+    void (*MakeTitle)(char *text) = nullptr; ///< writes a title that changes (replaces Title)
+    void (*Cycle)() = nullptr;               ///< each cycle after the title, before the rows
+    void (*After)() = nullptr;               ///< each cycle after the rows: fixed lines of the screen
+    void (*Leave)() = nullptr;               ///< before "*** DONE ***" returns to the main menu
+    void (*Done)() = nullptr;                ///< middle button on row 0 (replaces the return)
+    u8 KeysWhileDrawing = 0;                 ///< 1: edit keys act right after the cursor row is drawn
+    void (*RowKeys)(u8 index, u8 number) = nullptr;  ///< row key handler (see RowKeysBy), or nullptr
 
     /// A list with rows.
     template <u8 N>
-    constexpr MenuList(const char *title, u8 menuEntry, const MenuRow (&rows)[N])
-        : Title(title), MenuEntry(menuEntry), Rows(rows), RowCount(N), MakeTitle(nullptr), Cycle(nullptr),
-          After(nullptr), Done(nullptr), KeysWhileDrawing(0), RowKeys(nullptr)
+    constexpr MenuList(const char *title, const MenuRow (&rows)[N]) : Title(title), Rows(rows), RowCount(N)
     {
     }
     /// A list whose only row is "*** DONE ***".
-    constexpr MenuList(const char *title, u8 menuEntry)
-        : Title(title), MenuEntry(menuEntry), Rows(nullptr), RowCount(0), MakeTitle(nullptr), Cycle(nullptr),
-          After(nullptr), Done(nullptr), KeysWhileDrawing(0), RowKeys(nullptr)
-    {
-    }
+    explicit constexpr MenuList(const char *title) : Title(title) {}
     constexpr MenuList TitleBy(void (*make)(char *)) const { MenuList l = *this; l.MakeTitle = make; return l; }
     constexpr MenuList EachCycle(void (*cycle)()) const { MenuList l = *this; l.Cycle = cycle; return l; }
     constexpr MenuList DrawAfter(void (*after)()) const { MenuList l = *this; l.After = after; return l; }
+    /// `leave` runs when "*** DONE ***" is selected, before the return to the main menu.
+    constexpr MenuList OnLeave(void (*leave)()) const { MenuList l = *this; l.Leave = leave; return l; }
     constexpr MenuList OnDone(void (*done)()) const { MenuList l = *this; l.Done = done; return l; }
     /// Edit keys change the cursor row's value right after it is drawn, so rows drawn after it
     /// (and rows that come or go with it) already follow the change in the same picture.
@@ -247,8 +262,8 @@ void DrawDoneRow();
 /// Browse-mode cursor keys: 2 and 5 down to `lastRow`, 3 and 4 up to 0. True if the key
 /// was one of them.
 bool MoveListCursor(u8 key, u8 lastRow);
-/// Cursor on `entry`, EditMode 0, MainMenuScreen current.
-void LeaveToMainMenu(u8 entry);
+/// Back to the main menu with the cursor on the entry that opens the current screen.
+void LeaveToMainMenu();
 
 // ---------------------------------------------------------------------------------------
 // Digit editors
@@ -304,11 +319,11 @@ void DrawTextLines(const TextLine *lines, u8 count);
 constexpr u8 KeyBit(u8 key) { return static_cast<u8>(1u << key); }
 
 /// No picture on a dialog.
-constexpr u8 NoIcon = 0xFF;
+constexpr IconName NoIcon = static_cast<IconName>(0xFF);
 
 /// A confirmation dialog: picture, lines, soft key and what each key does.
 struct ConfirmDialog {
-    u8 Icon;                ///< DrawIcon index, or NoIcon
+    IconName Icon;          ///< picture at the left, or NoIcon
     const TextLine *Lines;
     u8 LineCount;
     const char *SoftKey;    ///< " ERASE ", " ZERO " ... inverted at x 0, y 56
@@ -318,7 +333,7 @@ struct ConfirmDialog {
     u8 IgnoredKeys;         ///< keys consumed while the dialog stays
 
     template <u8 N>
-    constexpr ConfirmDialog(u8 icon, const TextLine (&lines)[N], const char *softKey, void (*perform)(), ScreenFn back)
+    constexpr ConfirmDialog(IconName icon, const TextLine (&lines)[N], const char *softKey, void (*perform)(), ScreenFn back)
         : Icon(icon), Lines(lines), LineCount(N), SoftKey(softKey), Perform(perform), Back(back),
           PerformKeys(KeyBit(KeyLeft)), IgnoredKeys(0)
     {
@@ -336,7 +351,7 @@ void DrawSoftKey(const char *label);
 /// ReturnScreen = back, then the DONE message becomes current.
 void ShowDoneMessage(ScreenFn back);
 
-/// Title " MESSAGE " and picture 5, the frame of every message box.
+/// Title " MESSAGE " and the message picture, the frame of every message box.
 void DrawMessageFrame();
 /// Any key 1 to 5 makes `back` current (the main page when `back` is nullptr); the key is
 /// consumed in every case.

@@ -10,6 +10,13 @@ u8 Cursor;
 u8 EditMode;
 u8 ListTop;
 
+void OpenScreen(ScreenFn screen, u8 cursor)
+{
+    Cursor = cursor;
+    EditMode = 0;
+    CurrentScreen = screen;
+}
+
 const char *ScreenName(ScreenFn screen)
 {
     for (u8 i = 0; i < ScreenRegistryCount; ++i)

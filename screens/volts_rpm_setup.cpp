@@ -21,7 +21,7 @@ const MenuRow VoltsRows[] = {
     ChoiceRow("HIGH ALARM: ", VoltsHighAlarmOn, OffOnNames),
     NumberRow("HIGH ALARM:", VoltsHighAlarm, VoltsAlarmRule).Format("%.1fV").Scaled(ShowTenths),
 };
-const MenuList VoltsSetup = MenuList(" VOLTS SETUP ", 11, VoltsRows);
+const MenuList VoltsSetup = MenuList(" VOLTS SETUP ", VoltsRows);
 
 bool RpmDisplayIsOn() { return RpmDisplayOn == 1; }
 
@@ -38,14 +38,8 @@ const MenuRow RpmRows[] = {
     ChoiceRow("FILTER: ", RpmFilter, RpmFilterNames).ShownWhen(RpmDisplayIsOn),
 };
 
-// The TIME-mode conversion takes a new PULSE/REV only here, when the screen is left.
-void LeaveRpmSetup()
-{
-    ComputeRpmScale();
-    LeaveToMainMenu(9);
-}
-
-const MenuList RpmSetup = MenuList(" RPM SETUP ", 9, RpmRows).OnDone(LeaveRpmSetup);
+// The TIME-mode conversion takes a new PULSE/REV only when the screen is left.
+const MenuList RpmSetup = MenuList(" RPM SETUP ", RpmRows).OnLeave(ComputeRpmScale);
 
 } // namespace
 

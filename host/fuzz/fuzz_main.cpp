@@ -19,7 +19,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "../../instrument/front_panel.h"
+#include "../front_panel.h"
 #include "../../instrument/host_time.h"
 #include "../../lcd/framebuffer.h"
 #include "../../screens/navigation.h"

@@ -6,6 +6,7 @@
 #include "../../instrument/airdata.h"
 #include "../../instrument/settings.h"
 #include "../../lcd/framebuffer.h"
+#include "../../screens/main_menu.h"
 #include "../../screens/screens.h"
 #include "../main_loop.h"
 #include "../state_lookup.h"
@@ -269,8 +270,10 @@ bool CheckTankTable(char *message, unsigned size)
 // The cursor of each screen
 // ---------------------------------------------------------------------------------------
 
-constexpr int FromReturnScreen = -2;  // a message box: the cursor its opener left
-
+// The last cursor position of each screen comes with its line in screens/screen_list.h. The
+// screens whose rows come and go (CursorByRows) are counted here from the settings, apart
+// from the screens' own row tables.
+int MainMenuLastEntry() { return MainMenuEntriesCalibrate - 1; }  // stays reachable after Calibrate is unticked
 int FlightLogLastRow() { return FlightDetect == 1 ? 5 : 4; }
 int RpmSetupLastRow() { return RpmDisplayOn == 1 ? 8 : 1; }
 int FuelSetupLastRow()
@@ -286,89 +289,59 @@ int FuelSetupLastRow()
     return n;
 }
 
-struct CursorRule {
-    const char *Screen;
-    int Largest;             ///< fixed bound, or FromReturnScreen
-    int (*Dynamic)();        ///< bound that follows the settings, or nullptr
-    u8 Edits;                ///< 1: a list with value rows, the only kind of screen in edit mode
+struct RowsRule {
+    ScreenFn Screen;
+    int (*LastRow)();
+};
+const RowsRule RowsRules[] = {
+    {MainMenuScreen, MainMenuLastEntry},
+    {FlightLogScreen, FlightLogLastRow},
+    {RpmSetupScreen, RpmSetupLastRow},
+    {FuelSetupScreen, FuelSetupLastRow},
 };
 
-const CursorRule CursorRules[] = {
-    {"MainPageScreen", 0, nullptr, 0},
-    {"MainMenuScreen", 13, nullptr, 0},  // 12 and 13 stay reachable after Calibrate is unticked
-    {"DoneMessageScreen", FromReturnScreen, nullptr, 0},
-    {"MaxValuesScreen", 1, nullptr, 0},
-    {"FlightLogScreen", 0, FlightLogLastRow, 1},
-    {"LogEntryScreen", 29, nullptr, 0},
-    {"LogInFlightScreen", FromReturnScreen, nullptr, 0},
-    {"EraseLogScreen", 2, nullptr, 0},
-    {"HobbsMeterScreen", 5, nullptr, 1},
-    {"SetHobbsTimeScreen", 5, nullptr, 0},
-    {"SetMaintTimeScreen", 2, nullptr, 0},
-    {"EnterHobbsCodeScreen", 3, nullptr, 0},
-    {"EnterCurrentCodeScreen", 3, nullptr, 0},
-    {"EnterNewCodeScreen", 3, nullptr, 0},
-    {"ConfirmNewCodeScreen", 3, nullptr, 0},
-    {"IncorrectCodeScreen", FromReturnScreen, nullptr, 0},
-    {"CodeChangedScreen", FromReturnScreen, nullptr, 0},
-    {"DisplaySetupScreen", 4, nullptr, 1},
-    {"ContrastScreen", 0, nullptr, 0},
-    {"DateTimeScreen", 5, nullptr, 0},
-    {"AltSetupScreen", 2, nullptr, 1},
-    {"VsiSetupScreen", 3, nullptr, 1},
-    {"ZeroVsiScreen", 1, nullptr, 0},
-    {"AsiSetupScreen", 8, nullptr, 1},
-    {"ZeroAsiScreen", 1, nullptr, 0},
-    {"VoltsSetupScreen", 4, nullptr, 1},
-    {"RpmSetupScreen", 0, RpmSetupLastRow, 1},
-    {"FuelSetupScreen", 0, FuelSetupLastRow, 1},
-    {"TankCalScreen", 7, nullptr, 1},
-    {"SlopeErrorScreen", 0, nullptr, 0},  // DONE was pressed on row 0
-    {"FuelTotalScreen", 1, nullptr, 0},
-    {"StartingLevelScreen", 0, nullptr, 0},
-    {"AdcValuesScreen", 0, nullptr, 0},
-    {"CalibrateScreen", 4, nullptr, 1},
-    {"FlightStartStopScreen", 0, nullptr, 0},
-    {"ResetAirDistanceScreen", 0, nullptr, 0},
-};
-
-const CursorRule *CursorRuleOf(const char *name)
+const RowsRule *RowsRuleOf(ScreenFn screen)
 {
-    if (name == nullptr) return nullptr;
-    for (const CursorRule &rule : CursorRules)
-        if (std::strcmp(rule.Screen, name) == 0) return &rule;
+    for (const RowsRule &rule : RowsRules)
+        if (rule.Screen == screen) return &rule;
     return nullptr;
 }
 
-int BoundOf(const CursorRule *rule, int depth)
+const ScreenEntry *EntryOf(ScreenFn screen)
 {
-    if (rule == nullptr) return -1;
-    if (rule->Dynamic != nullptr) return rule->Dynamic();
-    if (rule->Largest != FromReturnScreen) return rule->Largest;
+    for (u8 i = 0; i < ScreenRegistryCount; ++i)
+        if (ScreenRegistry[i].Screen == screen) return &ScreenRegistry[i];
+    return nullptr;
+}
+
+int BoundOf(const ScreenEntry *entry, int depth)
+{
+    if (entry == nullptr) return -1;
+    if (entry->LastCursor == CursorByRows) {
+        const RowsRule *rule = RowsRuleOf(entry->Screen);
+        return rule != nullptr ? rule->LastRow() : -1;
+    }
+    if (entry->LastCursor != CursorOfOpener) return entry->LastCursor;
     if (depth > 0 || ReturnScreen == nullptr) return -1;
-    return BoundOf(CursorRuleOf(ScreenName(ReturnScreen)), depth + 1);
+    return BoundOf(EntryOf(ReturnScreen), depth + 1);
 }
 
 std::vector<std::string> UnknownScreens;
 
-void NoteUnknownScreen(const char *name)
+void NoteUnregisteredScreen()
 {
-    const std::string text = name == nullptr ? std::string("an unregistered screen function")
-                                             : std::string("screen ") + name;
-    for (const std::string &known : UnknownScreens)
-        if (known == text) return;
-    UnknownScreens.push_back(text);
+    if (UnknownScreens.empty()) UnknownScreens.push_back("an unregistered screen function");
 }
 
 bool CheckCursor(char *message, unsigned size)
 {
-    const char *name = ScreenName(CurrentScreen);
-    const CursorRule *rule = CursorRuleOf(name);
-    if (rule == nullptr) {
-        NoteUnknownScreen(name);
+    const ScreenEntry *entry = EntryOf(CurrentScreen);
+    if (entry == nullptr) {
+        NoteUnregisteredScreen();
         return true;
     }
-    if (EditMode != 0 && rule->Edits == 0) {
+    const char *name = entry->Name;
+    if (EditMode != 0 && entry->Edits == 0) {
         std::snprintf(message, size, "EditMode 1 on %s, which has no value to edit", name);
         return false;
     }
@@ -376,7 +349,7 @@ bool CheckCursor(char *message, unsigned size)
         std::snprintf(message, size, "EditMode 1 on the \"*** DONE ***\" row of %s", name);
         return false;
     }
-    const int largest = BoundOf(rule, 0);
+    const int largest = BoundOf(entry, 0);
     if (largest < 0) return true;
     if (Cursor <= largest) return true;
     std::snprintf(message, size, "Cursor %u beyond the last row %d of %s", Cursor, largest, name);
@@ -439,17 +412,14 @@ std::vector<std::string> InvariantWarnings()
 {
     Resolve();
     std::vector<std::string> all = Warnings;
-    for (const CursorRule &rule : CursorRules)
-        if (ScreenByName(rule.Screen) == nullptr)
-            all.push_back(std::string("screen ") + rule.Screen + " does not exist: its cursor is not checked");
     for (u8 i = 0; i < ScreenRegistryCount; ++i)
-        if (CursorRuleOf(ScreenRegistry[i].Name) == nullptr)
+        if (ScreenRegistry[i].LastCursor == CursorByRows && RowsRuleOf(ScreenRegistry[i].Screen) == nullptr)
             all.push_back(std::string("screen ") + ScreenRegistry[i].Name +
-                          " has no cursor rule: only the generic checks apply");
+                          " counts its rows but has no rule for them: only the generic checks apply");
     for (const std::string &screen : UnknownScreens) all.push_back(screen + " was current: only the generic checks apply");
     return all;
 }
 
-int LargestCursor(ScreenFn screen) { return BoundOf(CursorRuleOf(ScreenName(screen)), 0); }
+int LargestCursor(ScreenFn screen) { return BoundOf(EntryOf(screen), 0); }
 
-int LargestCursorByName(const char *name) { return BoundOf(CursorRuleOf(name), 0); }
+int LargestCursorByName(const char *name) { return BoundOf(EntryOf(ScreenByName(name)), 0); }

@@ -1,6 +1,7 @@
 // vantro2-script: runs the instrument behind a scripted front panel.
 //   vantro2-script [FILE]     reads FILE, or standard input when none is given
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -53,6 +54,10 @@ int main(int argc, char **argv)
             return 2;
         }
     }
+    // A reader that went away or a file-size limit is a failed write to report, not a
+    // silent death by signal.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     static ScriptPanel panel(input, input != stdin ? file : "standard input");
     Panel = &panel;
     return panel.Run();

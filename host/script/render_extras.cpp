@@ -5,6 +5,6 @@
 bool RenderIcon(u8 index)
 {
     if (index > 15) return false;
-    DrawIcon(index);
+    DrawIcon(static_cast<IconName>(index));
     return true;
 }

@@ -1,6 +1,7 @@
 #include "script_panel.h"
 
 #include <cerrno>
+#include <cstdarg>
 #include <cstdlib>
 #include <cstring>
 
@@ -12,13 +13,18 @@
 #include "../panel_actions.h"
 #include "../png_writer.h"
 #include "../state_lookup.h"
+#include "line_reader.h"
 #include "render_extras.h"
 
 namespace {
 
 constexpr unsigned MaxWords = 8;
 constexpr unsigned MaxLine = 1024;
-constexpr long MaxRepeat = 100000000;  // a bound on counts so a typo cannot run for days
+
+/// Thrown to leave the script from any depth of nested runs; Run() catches it.
+struct ScriptEnd {
+    int Status;
+};
 
 struct Words {
     char *Item[MaxWords];
@@ -74,19 +80,10 @@ const char *SplitWords(char *line, Words &words)
     }
 }
 
-void PrintDisplay()
-{
-    char row[129];
-    row[128] = 0;
-    for (u8 y = 0; y < 64; ++y) {
-        for (u8 x = 0; x < 128; ++x) row[x] = GetPixel(x, y) ? '#' : '.';
-        std::printf("%s\n", row);
-    }
-}
-
 } // namespace
 
-ScriptPanel::ScriptPanel(std::FILE *input, const char *fileName) : Input(input), FileName(fileName)
+ScriptPanel::ScriptPanel(std::FILE *input, const char *fileName, const ScriptOptions &options)
+    : Input(input), FileName(fileName), Options(options)
 {
     for (const SliderInfo &slider : Sliders) {
         std::snprintf(Labels[slider.NameLabel], sizeof Labels[0], "%s", slider.Title);
@@ -97,21 +94,54 @@ ScriptPanel::ScriptPanel(std::FILE *input, const char *fileName) : Input(input),
 
 int ScriptPanel::Run()
 {
-    ExecuteLines(false);
-    Finish();
+    try {
+        ExecuteLines(false);
+        Finish();
+    } catch (const ScriptEnd &end) {
+        ForgetRuns();
+        return end.Status;
+    }
 }
 
 void ScriptPanel::Finish()
 {
-    std::fflush(stdout);
-    std::exit(0);
+    if (std::fflush(Options.Output) != 0 || std::ferror(Options.Output)) OutputFailed(errno);
+    throw ScriptEnd{0};
 }
 
 void ScriptPanel::Fail(const char *what)
 {
-    std::fflush(stdout);
-    std::fprintf(stderr, "vantro2-script:%u: %s\n", LineNumber, what);
-    std::exit(2);
+    std::fflush(Options.Output);
+    std::fprintf(Options.Errors, "vantro2-script:%u: %s\n", LineNumber, what);
+    throw ScriptEnd{2};
+}
+
+void ScriptPanel::OutputFailed(int error)
+{
+    std::fprintf(Options.Errors, "vantro2-script: cannot write standard output: %s\n",
+                 error != 0 ? std::strerror(error) : "write error");
+    throw ScriptEnd{2};
+}
+
+void ScriptPanel::Print(const char *format, ...)
+{
+    std::va_list args;
+    va_start(args, format);
+    errno = 0;
+    const int written = std::vfprintf(Options.Output, format, args);
+    const int error = errno;
+    va_end(args);
+    if (written < 0) OutputFailed(error);
+}
+
+void ScriptPanel::PrintDisplay()
+{
+    char row[129];
+    row[128] = 0;
+    for (u8 y = 0; y < 64; ++y) {
+        for (u8 x = 0; x < 128; ++x) row[x] = GetPixel(x, y) ? '#' : '.';
+        Print("%s\n", row);
+    }
 }
 
 void ScriptPanel::PumpMessages()
@@ -122,29 +152,65 @@ void ScriptPanel::PumpMessages()
     }
     if (TickStepsLeft > 0) {
         --TickStepsLeft;
-        Timer1Tick();
-        Timer2Tick();
+        TimeStep();
         return;
     }
     ExecuteLines(true);
 }
 
+void ScriptPanel::TimeStep()
+{
+    Timer1Tick();
+    if (++TimeSteps % 2 == 0) Timer2Tick();
+}
+
+bool ScriptPanel::RunTimeSteps(unsigned long steps, bool insidePump)
+{
+    if (steps == 0) return false;
+    if (RunDepth == 0 || !insidePump) {
+        for (unsigned long i = 0; i < steps; ++i) TimeStep();
+        return false;
+    }
+    TimeStep();
+    TickStepsLeft = steps - 1;
+    return true;
+}
+
 void ScriptPanel::ExecuteLines(bool insidePump)
 {
     char line[MaxLine];
-    while (std::fgets(line, sizeof line, Input) != nullptr) {
+    while (true) {
+        const LineStatus status = ReadScriptLine(Input, line, sizeof line);
+        if (status == LineStatus::End) break;
+        if (status == LineStatus::ReadError) {
+            // A script that cannot be read (a folder, a failing disk) is not an empty script.
+            char message[MaxLine];
+            std::snprintf(message, sizeof message, "cannot read %s: %s", FileName, std::strerror(errno));
+            Fail(message);
+        }
         ++LineNumber;
-        const size_t length = std::strlen(line);
-        if (length == sizeof line - 1 && line[length - 1] != '\n') Fail("line too long");
+        if (status == LineStatus::TooLong) Fail("line too long");
+        if (status == LineStatus::NulByte) Fail("NUL byte in the script");
+        if (status == LineStatus::LoneCr) Fail("CR byte in the script (lines end in LF or CRLF)");
         if (ExecuteLine(line, insidePump)) return;
     }
-    // A script that cannot be read (a folder, a failing disk) is not an empty script.
-    if (std::ferror(Input)) {
-        char message[MaxLine];
-        std::snprintf(message, sizeof message, "cannot read %s: %s", FileName, std::strerror(errno));
-        Fail(message);
-    }
     Finish();
+}
+
+void ScriptPanel::SetState(const char *name, const StateRef &ref, const char *value)
+{
+    char message[160];
+    switch (StoreState(ref, value)) {
+    case StoreResult::Stored: return;
+    case StoreResult::NotANumber: std::snprintf(message, sizeof message, "%s takes a whole number", name); break;
+    case StoreResult::OutOfRange:
+        std::snprintf(message, sizeof message, "value out of range for %s (%lld..%lld)", name,
+                      static_cast<long long>(ref.Low), static_cast<long long>(ref.High));
+        break;
+    case StoreResult::ReadOnly: std::snprintf(message, sizeof message, "%s is kept by the instrument and cannot be set", name); break;
+    case StoreResult::UnknownScreen: std::snprintf(message, sizeof message, "unknown screen"); break;
+    }
+    Fail(message);
 }
 
 void ScriptPanel::BlitLcd() { PaintDisplayImage(DisplayImage, 256); }
@@ -161,7 +227,6 @@ void ScriptPanel::AppendCommLine(const char *)
 
 bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
 {
-    line[std::strcspn(line, "\r\n")] = 0;
     // A comment is skipped whole, however many words it has.
     if (line[std::strspn(line, " \t")] == '#') return false;
     Words words;
@@ -178,7 +243,7 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
     };
     auto count = [&](unsigned index) -> long {
         long n = 1;
-        if (args >= index && !ParseBoundedLong(words.Item[index], 0, MaxRepeat, n)) Fail("bad count");
+        if (args >= index && !ParseBoundedLong(words.Item[index], 0, Options.MaxRepeat, n)) Fail("bad count");
         return n;
     };
     const bool running = RunDepth > 0;
@@ -246,20 +311,8 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
     } else if (std::strcmp(command, "seconds") == 0) {
         needArgs(1, 1);
         long seconds = 0;
-        if (!ParseBoundedLong(words.Item[1], 0, MaxRepeat / 10, seconds)) Fail("bad number of seconds");
-        const long steps = seconds * 10;
-        if (steps == 0) return false;
-        if (!running || !insidePump) {
-            for (long i = 0; i < steps; ++i) {
-                Timer1Tick();
-                Timer2Tick();
-            }
-            return false;
-        }
-        Timer1Tick();
-        Timer2Tick();
-        TickStepsLeft = static_cast<unsigned>(steps - 1);
-        return true;
+        if (!ParseBoundedLong(words.Item[1], 0, Options.MaxRepeat / StepsPerSecond, seconds)) Fail("bad number of seconds");
+        return RunTimeSteps(static_cast<unsigned long>(seconds) * StepsPerSecond, insidePump);
     } else if (std::strcmp(command, "get") == 0) {
         needArgs(1, 1);
         StateRef ref;
@@ -267,32 +320,36 @@ bool ScriptPanel::ExecuteLine(char *line, bool insidePump)
         if (const char *error = LookUpState(words.Item[1], ref, problem, sizeof problem)) Fail(error);
         char value[64];
         FormatState(ref, value, sizeof value);
-        std::printf("%s=%s\n", words.Item[1], value);
+        Print("%s=%s\n", words.Item[1], value);
     } else if (std::strcmp(command, "set") == 0) {
         needArgs(2, 2);
         StateRef ref;
         char problem[160];
         if (const char *error = LookUpState(words.Item[1], ref, problem, sizeof problem)) Fail(error);
-        if (!StoreState(ref, words.Item[2]))
-            Fail(ref.Type == StateType::Screen ? "unknown screen" : "value out of range for the variable");
+        SetState(words.Item[1], ref, words.Item[2]);
     } else if (std::strcmp(command, "lcd") == 0) {
         needArgs(0, 0);
         PrintDisplay();
     } else if (std::strcmp(command, "png") == 0) {
         needArgs(1, 1);
-        if (!WritePng(words.Item[1], DisplayImage, 256, 128)) Fail("cannot write the PNG file");
+        std::string reason;
+        if (Options.WriteFiles && !WritePng(words.Item[1], DisplayImage, 256, 128, &reason)) {
+            char message[MaxLine + 128];
+            std::snprintf(message, sizeof message, "cannot write %s: %s", words.Item[1], reason.c_str());
+            Fail(message);
+        }
     } else if (std::strcmp(command, "lamp") == 0) {
         needArgs(0, 0);
-        std::printf("lamp=%u\n", Lamp);
+        Print("lamp=%u\n", Lamp);
     } else if (std::strcmp(command, "label") == 0) {
         needArgs(1, 1);
         long number = 0;
         if (std::strncmp(words.Item[1], "Label", 5) != 0 || !ParseBoundedLong(words.Item[1] + 5, 1, 16, number))
             Fail("unknown label (Label1..Label16)");
-        std::printf("%s=%s\n", words.Item[1], Labels[number]);
+        Print("%s=%s\n", words.Item[1], Labels[number]);
     } else if (std::strcmp(command, "memo") == 0) {
         needArgs(0, 0);
-        std::printf("memo=%u\n", MemoLines);
+        Print("memo=%u\n", MemoLines);
     } else if (std::strcmp(command, "render") == 0) {
         needArgs(2, 5);
         u8 saved[1024];

@@ -32,6 +32,10 @@ constexpr int LcdWidth = 257;
 constexpr int LcdHeight = 129;
 constexpr int CommFlushMs = 50;     // the text box is brought up to date 20 times a second
 constexpr int WheelNotch = 120;     // one notch of an ordinary mouse wheel
+// The time base: 20 Timer1 ticks make the SlowTick the instrument counts as one second;
+// Timer2 latches the RPM pulses of 100 ms.
+constexpr int Timer1Ms = 50;
+constexpr int Timer2Ms = 100;
 
 // Panel colour around the display (the classic scroll-bar grey).
 const QColor ScrollBarColour(0xD4, 0xD0, 0xC8);
@@ -266,10 +270,10 @@ void TForm1::BuildControls()
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
-    Timer1->setInterval(100);
+    Timer1->setInterval(Timer1Ms);
     Timer2 = new QTimer(this);
     Timer2->setObjectName("Timer2");
-    Timer2->setInterval(100);
+    Timer2->setInterval(Timer2Ms);
 
     CommFlushTimer = new QTimer(this);
     CommFlushTimer->setSingleShot(true);

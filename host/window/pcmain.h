@@ -1,8 +1,8 @@
 #pragma once
 // The front panel window: the face picture with the enlarged display, the push buttons and
 // knob buttons, the input sliders, the check boxes, the alarm lamp, the "Communication Window"
-// and the two 100 ms timers. The instrument's main loop runs inside the "ON" action and talks
-// to the window only through the FrontPanel interface.
+// and the two timers (Timer1 every 50 ms, Timer2 every 100 ms). The instrument's main loop
+// runs inside the "ON" action and talks to the window only through the FrontPanel interface.
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QImage>
@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "../../instrument/front_panel.h"
+#include "../front_panel.h"
 
 /// The enlarged display: a 257 x 129 image painted straight from the frame buffer.
 class LcdImage : public QWidget {

@@ -171,6 +171,15 @@ protected:
         InputFuelFlow = pulses;
         UpdateFuelFlow();
     }
+
+    // A cycle with a FuelTick, as the main loop runs it: flow, the pulses into the totals,
+    // flow again.
+    static void FuelTickFlow(s32 pulses)
+    {
+        Flow(pulses);
+        TakeFuelPulses();
+        UpdateFuelFlow();
+    }
 };
 
 TEST_F(FuelTest, FallingSenderWithTheFactoryPoints)
@@ -294,18 +303,21 @@ TEST_F(FuelTest, CalculatedLevelCountsDownAndRounds)
 {
     FuelLevelMode = FuelLevelCalculate;
     FuelRemainingPulses = 20 * 7000;
-    Flow(700);  // 19.9 L
+    Flow(700);  // a cycle without a FuelTick takes nothing
+    EXPECT_EQ(FuelRemainingPulses, 140000);
+    EXPECT_EQ(FuelLevel, 20u);
+    FuelTickFlow(700);  // 19.9 L
     EXPECT_EQ(FuelRemainingPulses, 139300);
     EXPECT_EQ(FuelLevel, 20u);
-    for (int i = 0; i < 4; ++i) Flow(700);  // 19.5 L rounds up
+    for (int i = 0; i < 4; ++i) FuelTickFlow(700);  // 19.5 L rounds up
     EXPECT_EQ(FuelLevel, 20u);
-    Flow(700);  // 19.4 L
+    FuelTickFlow(700);  // 19.4 L
     EXPECT_EQ(FuelLevel, 19u);
     FuelRemainingPulses = 100 * 7000;  // more than the tank holds
     Flow(0);
     EXPECT_EQ(FuelLevel, 45u);
     FuelRemainingPulses = 100;
-    Flow(700);
+    FuelTickFlow(700);
     EXPECT_EQ(FuelRemainingPulses, 0);
     EXPECT_EQ(FuelLevel, 0u);
     FuelUnit = 1;  // tenths of a gallon
@@ -322,12 +334,14 @@ TEST_F(FuelTest, CalculatedLevelCountsDownAndRounds)
 
 TEST_F(FuelTest, FuelUsedAccumulatesAndIsNotConverted)
 {
-    for (int i = 0; i < 4; ++i) Flow(3500);
+    for (int i = 0; i < 10; ++i) Flow(3500);  // cycles without a FuelTick
+    EXPECT_EQ(FuelUsedPulses, 0u);
+    for (int i = 0; i < 4; ++i) FuelTickFlow(3500);
     EXPECT_EQ(FuelUsedPulses, 14000u);
     EXPECT_EQ(FuelUsed, 2);
     FuelUnit = 1;
     EXPECT_EQ(FuelUsedPulses, 14000u);
-    Flow(3000);  // gallon units count pulses x 10
+    FuelTickFlow(3000);  // gallon units count pulses x 10
     EXPECT_EQ(FuelUsedPulses, 44000u);
     EXPECT_EQ(FuelUsed, 1);  // 44000 / 26497: one tenth of a gallon
 }

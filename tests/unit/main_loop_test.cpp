@@ -15,6 +15,7 @@
 #include "screens/main_page.h"
 #include "screens/navigation.h"
 #include "screens/screens.h"
+#include "measure_state.h"
 #include "test_panel.h"
 
 namespace {
@@ -82,6 +83,30 @@ TEST_F(MainLoopTest, StopwatchCountsSlowTicksOnlyWhileRunning)
     EXPECT_EQ(StopwatchTicks, 1u);
     Timer1Tick();
     EXPECT_EQ(StopwatchTicks, 2u);
+}
+
+// An hour of host time at 20 L/h (156 pulses per computation at the factory K-factor of
+// 7000) adds 20 L to the total and takes 20 L from a calculated tank, however many cycles
+// run between the ticks: pulses count only on the 900 FuelTicks of the hour.
+TEST_F(MainLoopTest, AnHourAtTwentyLitresPerHourUsesTwentyLitres)
+{
+    for (unsigned cyclesPerStep : {1u, 3u}) {
+        ResetMeasurementState();
+        Panel = &panel;
+        FuelLevelMode = FuelLevelCalculate;
+        TankSize = 45;
+        FuelRemainingPulses = 40 * 7000;
+        InputFuelFlow = 156;
+        for (unsigned step = 1; step <= 3600 * 20; ++step) {  // 50 ms steps
+            Timer1Tick();
+            if (step % 2 == 0) Timer2Tick();
+            for (unsigned c = 0; c < cyclesPerStep; ++c) RunMeasurements();
+        }
+        EXPECT_EQ(FuelFlow, 200) << cyclesPerStep;  // 20.0 L/h
+        EXPECT_EQ(FuelUsed, 20) << cyclesPerStep;
+        EXPECT_EQ(FuelUsedPulses, 900u * 156u) << cyclesPerStep;
+        EXPECT_EQ(FuelLevel, 20u) << cyclesPerStep;  // 40 L less 20.06 L
+    }
 }
 
 TEST_F(MainLoopTest, Timer2LatchesThePulseCount)

@@ -7,7 +7,7 @@
 #include "instrument/engine_fuel.h"
 #include "instrument/flight.h"
 #include "instrument/flight_log_store.h"
-#include "instrument/front_panel.h"
+#include "host/front_panel.h"
 #include "instrument/inputs.h"
 #include "instrument/settings.h"
 

@@ -51,9 +51,10 @@ const MenuRow TestRows[] = {
     NumberRow("TRIM: ", Trim, FixedStep(50, 150, StepStop, 1)).Format("%d%%"),
     NumberRow("RPM: ", Rpm, KeyStepRule(100, 9500, StepWrap, 10)),
 };
-const MenuList TestList = MenuList(" TEST ", 5, TestRows);
-const MenuList InlineList = MenuList(" TEST ", 5, TestRows).ValueKeysWhileDrawing();
-const MenuList DoneHookList = MenuList(" TEST ", 5, TestRows).OnDone([] { ++DoneCalls; });
+const MenuList TestList = MenuList(" TEST ", TestRows);
+const MenuList InlineList = MenuList(" TEST ", TestRows).ValueKeysWhileDrawing();
+const MenuList DoneHookList = MenuList(" TEST ", TestRows).OnDone([] { ++DoneCalls; });
+const MenuList LeaveHookList = MenuList(" TEST ", TestRows).OnLeave([] { ++DoneCalls; });
 
 void TestListScreen() { RunMenuList(TestList); }
 
@@ -110,15 +111,29 @@ TEST_F(MenuEngineTest, CursorStopsAtBothEndsWithoutWrapping)
 
 TEST_F(MenuEngineTest, DoneReturnsToTheMainMenuOnTheScreensEntry)
 {
-    EditMode = 0;
+    // The list runs as HOBBS METER, the sixth main-menu entry.
+    CurrentScreen = HobbsMeterScreen;
     Press(KeyCentre);
     EXPECT_EQ(CurrentScreen, MainMenuScreen);
     EXPECT_EQ(Cursor, 5);
     EXPECT_EQ(EditMode, 0);
+    // A screen no entry opens goes back to EXIT MENU.
+    CurrentScreen = TestListScreen;
+    Cursor = 0;
+    Press(KeyCentre);
+    EXPECT_EQ(CurrentScreen, MainMenuScreen);
+    EXPECT_EQ(Cursor, 0);
+    // The leave hook runs on the way back; the done hook replaces the way back.
+    CurrentScreen = VoltsSetupScreen;
+    Cursor = 0;
+    Press(KeyCentre, LeaveHookList);
+    EXPECT_EQ(DoneCalls, 1);
+    EXPECT_EQ(CurrentScreen, MainMenuScreen);
+    EXPECT_EQ(Cursor, 11);
     Cursor = 0;
     CurrentScreen = TestListScreen;
     Press(KeyCentre, DoneHookList);
-    EXPECT_EQ(DoneCalls, 1);
+    EXPECT_EQ(DoneCalls, 2);
     EXPECT_EQ(CurrentScreen, TestListScreen);
 }
 
@@ -312,7 +327,7 @@ void TestRowKeys(u8 index, u8 number)
     }
     if (EditMode == 1) StepRow(row, EditDirection(KeySlot));
 }
-const MenuList RowKeysList = MenuList(" TEST ", 5, TestRows).RowKeysBy(TestRowKeys);
+const MenuList RowKeysList = MenuList(" TEST ", TestRows).RowKeysBy(TestRowKeys);
 
 TEST_F(MenuEngineTest, RowKeyHandlerOwnsTheValueKeysOfEveryDrawnRow)
 {
@@ -392,7 +407,7 @@ bool CaptureInsteadOfEdit()
     return Switch == 1;  // edits only while Switch is ON
 }
 const MenuRow CaptureRows[] = {NumberRow("P0: ", Level, KeyStepRule(0, 4096, StepWrap)).OnSelect(CaptureInsteadOfEdit)};
-const MenuList CaptureList = MenuList(" CAL ", 10, CaptureRows);
+const MenuList CaptureList = MenuList(" CAL ", CaptureRows);
 
 TEST_F(MenuEngineTest, SelectHookDecidesBetweenCaptureAndEdit)
 {
@@ -467,7 +482,7 @@ void DialogScreen() {}
 const TextLine DialogLines[] = {{"SURE?", 64, 5, 0}};
 const ConfirmDialog Plain(NoIcon, DialogLines, " ZERO ", Perform, BackScreen);
 const ConfirmDialog KnobToo = ConfirmDialog(NoIcon, DialogLines, " ZERO ", Perform, BackScreen).AlsoPerformOn(KeyBit(KeyClockwise));
-const ConfirmDialog KnobIgnored = ConfirmDialog(3, DialogLines, " ERASE ", Perform, BackScreen)
+const ConfirmDialog KnobIgnored = ConfirmDialog(IconQuestion, DialogLines, " ERASE ", Perform, BackScreen)
                                       .Ignoring(KeyBit(KeyClockwise) | KeyBit(KeyAntiClockwise));
 
 u8 DialogKey(const ConfirmDialog &dialog, u8 key)

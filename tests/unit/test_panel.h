@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "instrument/front_panel.h"
+#include "host/front_panel.h"
 
 class TestPanel : public FrontPanel {
 public:

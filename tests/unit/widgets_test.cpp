@@ -10,6 +10,7 @@
 #include "lcd/text.h"
 #include "lcd/widgets.h"
 #include "screens/navigation.h"
+#include "screens/unit_text.h"
 
 namespace {
 
@@ -87,10 +88,9 @@ TEST_F(WidgetsTest, OverlongTitleKeepsItsLinesAtTheEdges)
 
 TEST_F(WidgetsTest, MenuRowInvertsWholeRowInBrowseAndOnlyTheValueInEdit)
 {
-    Cursor = 3;
     u8 row[1024];
     u8 expected[1024];
-    Capture(row, [] { DrawMenuRow(0, 3, "VSI CAL: ", "100"); });
+    Capture(row, [] { DrawMenuRow(0, 3, "VSI CAL: ", "100", HighlightRow); });
     Capture(expected, [] {
         DrawText(0, 32, "VSI CAL: ", 0, 1);
         DrawText(72, 32, "100", 0, 1);
@@ -99,8 +99,7 @@ TEST_F(WidgetsTest, MenuRowInvertsWholeRowInBrowseAndOnlyTheValueInEdit)
     // An inverted cell is mostly lit whatever the glyphs look like.
     EXPECT_GT(LitIn(0, 32, 71, 39), 72 * 8 / 2);
 
-    EditMode = 1;
-    Capture(row, [] { DrawMenuRow(0, 3, "VSI CAL: ", "100"); });
+    Capture(row, [] { DrawMenuRow(0, 3, "VSI CAL: ", "100", HighlightValue); });
     Capture(expected, [] {
         DrawText(0, 32, "VSI CAL: ", 0, 0);
         DrawText(72, 32, "100", 0, 1);
@@ -110,7 +109,7 @@ TEST_F(WidgetsTest, MenuRowInvertsWholeRowInBrowseAndOnlyTheValueInEdit)
     EXPECT_GT(LitIn(72, 32, 95, 39), 24 * 8 / 2);
 
     // Another row than the cursor's is never inverted.
-    Capture(row, [] { DrawMenuRow(0, 2, "VSI CAL: ", "100"); });
+    Capture(row, [] { DrawMenuRow(0, 2, "VSI CAL: ", "100", HighlightNone); });
     Capture(expected, [] { DrawText(0, 24, "VSI CAL: 100", 0, 0); });
     EXPECT_EQ(std::memcmp(row, expected, 1024), 0);
 }
@@ -121,15 +120,14 @@ TEST_F(WidgetsTest, ScrolledWindowKeepsTheCursorOnTheLastLine)
     EXPECT_EQ(ListTopFor(6), 0);
     EXPECT_EQ(ListTopFor(7), 1);
     EXPECT_EQ(ListTopFor(9), 3);
-    Cursor = 9;
     // Item 9 on row 6 (y 56), highlighted; item 2 on row -1 falls on the title line.
-    DrawMenuRow(0, 9 - 3, "A: ", "1");
+    DrawMenuRow(0, 9 - 3, "A: ", "1", HighlightRow);
     EXPECT_GT(LitIn(0, 56, 31, 63), 32 * 8 / 2);
-    DrawMenuRow(0, 2 - 3, "B: ", "2");
+    DrawMenuRow(0, 2 - 3, "B: ", "2", HighlightRow);
     EXPECT_EQ(LitIn(0, 0, 127, 55), 0);
     // Rows -2 and 7 land below the display.
-    DrawMenuRow(0, -2, "C: ", "3");
-    DrawMenuRow(0, 7, "D: ", "4");
+    DrawMenuRow(0, -2, "C: ", "3", HighlightRow);
+    DrawMenuRow(0, 7, "D: ", "4", HighlightRow);
     EXPECT_EQ(LitIn(0, 0, 127, 55), 0);
 }
 
@@ -149,13 +147,13 @@ TEST_F(WidgetsTest, TitleTextKeepsInsideItsCellsAndOffTheRowsBelow)
 
 TEST_F(WidgetsTest, ScrolledCursorRowIsTheInvertedBarAtTheBottom)
 {
-    Cursor = 9;
     u8 rows[1024];
     u8 expected[1024];
-    // Items 2..9 as the list screen draws them: item 2 lands on the title line.
+    // Items 2..9 as the list screen draws them with the cursor on 9: item 2 lands on the title line.
     Capture(rows, [] {
         static const char *const labels[] = {"I2: ", "I3: ", "I4: ", "I5: ", "I6: ", "I7: ", "I8: ", "I9: "};
-        for (int item = 2; item <= 9; ++item) DrawMenuRow(0, static_cast<s8>(item - 3), labels[item - 2], "ON");
+        for (int item = 2; item <= 9; ++item)
+            DrawMenuRow(0, static_cast<s8>(item - 3), labels[item - 2], "ON", item == 9 ? HighlightRow : HighlightNone);
     });
     Capture(expected, [] {
         static const char *const lines[] = {"I3: ON", "I4: ON", "I5: ON", "I6: ON", "I7: ON", "I8: ON"};
@@ -180,7 +178,7 @@ TEST_F(WidgetsTest, RowTextIsSkippedOnTheTitleLine)
 }
 
 // Every byte outside the icon's block keeps 0xFF; the block holds the icon's source bytes.
-void ExpectIconPlaced(u8 index, int x, int page)
+void ExpectIconPlaced(IconName index, int x, int page)
 {
     std::memset(FrameBuffer, 0xFF, 1024);
     DrawIcon(index);
@@ -196,14 +194,14 @@ void ExpectIconPlaced(u8 index, int x, int page)
 
 TEST_F(WidgetsTest, IconsOverwriteTheirBlockOpaquely)
 {
-    ExpectIconPlaced(3, 8, 1);   // rows 8..39, columns 8..39
-    ExpectIconPlaced(5, 8, 2);   // rows 16..47, columns 8..39
-    ExpectIconPlaced(0, 10, 2);
-    ExpectIconPlaced(7, 10, 2);
-    ExpectIconPlaced(8, 10, 2);
-    ExpectIconPlaced(15, 10, 2);
+    ExpectIconPlaced(IconQuestion, 8, 1);  // rows 8..39, columns 8..39
+    ExpectIconPlaced(IconMessage, 8, 2);   // rows 16..47, columns 8..39
+    ExpectIconPlaced(IconFlightLog, 10, 2);
+    ExpectIconPlaced(IconAsiSetup, 10, 2);
+    ExpectIconPlaced(IconVsiSetup, 10, 2);
+    ExpectIconPlaced(IconVoltsSetup, 10, 2);
     std::memset(FrameBuffer, 0xFF, 1024);
-    DrawIcon(16);
+    DrawIcon(static_cast<IconName>(16));
     for (int i = 0; i < 1024; ++i) ASSERT_EQ(FrameBuffer[i], 0xFF);
 }
 

@@ -108,11 +108,11 @@ TEST_F(WindowTest, EveryControlSitsWhereThePanelDrawingPutsIt)
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
     EXPECT_EQ(QApplication::focusWidget(), Form->Button1);
 
-    // The timers tick every 100 ms from the start, whether or not the instrument is on.
-    for (QTimer *timer : {Form->Timer1, Form->Timer2}) {
-        EXPECT_EQ(timer->interval(), 100);
-        EXPECT_TRUE(timer->isActive());
-    }
+    // The timers tick from the start, whether or not the instrument is on: Timer1 every
+    // 50 ms (20 ticks make the instrument's second), Timer2 every 100 ms.
+    EXPECT_EQ(Form->Timer1->interval(), 50);
+    EXPECT_EQ(Form->Timer2->interval(), 100);
+    for (QTimer *timer : {Form->Timer1, Form->Timer2}) EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(Form->findChild<QTimer *>("Timer1"), Form->Timer1);
     EXPECT_EQ(Form->findChild<QTimer *>("Timer2"), Form->Timer2);
 }
