@@ -5,7 +5,8 @@
 #include <QVBoxLayout>
 #include <iterator>
 
-// Keep in step with the key table in pcmain.cpp and the keys of desktop_extras.cpp.
+// Keep in step with the key table in pcmain.cpp, the keys of desktop_extras.cpp and any
+// context menu of the window (a section of its own here).
 const HelpRow HelpRows[] = {
     {"Instrument", nullptr},
     {"Return, Enter, click the centre button", "centre push button"},
@@ -19,7 +20,6 @@ const HelpRow HelpRows[] = {
     {"F1", "this help"},
     {"F12", "save the display as a PNG (--screenshot-dir, --screenshot-scale); the path is printed"},
     {"Ctrl+C", "copy the display picture to the clipboard"},
-    {"Right-click on the face", "context menu, where the window offers one"},
 };
 const int HelpRowCount = static_cast<int>(std::size(HelpRows));
 

@@ -1,5 +1,6 @@
 #pragma once
-// F1: a small window listing every key and mouse binding and the context-menu choices.
+// F1: a small window listing every key and mouse binding (and the context-menu choices,
+// once the window has a context menu).
 #include <QWidget>
 
 /// One row of the help table: what to press and what it does.

@@ -13,6 +13,7 @@
 #include <QTextDocument>
 #include <QWheelEvent>
 #include <QWindow>
+#include <cmath>
 #include <vector>
 
 #include "../../lcd/framebuffer.h"
@@ -311,9 +312,10 @@ void TForm1::ShowFace()
     if (!DecodeJpeg(FaceJpeg, sizeof FaceJpeg, rgb, width, height)) return;  // a plain face
     const QImage decoded(rgb.data(), width, height, width * 3, QImage::Format_RGB888);
     QImage face = decoded.scaled(Image2->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    // On a scaled screen (--zoom) the face's pixels grow as blocks, not blurred.
+    // Enlarged a whole number of times (--zoom, a 200 % screen) the face's pixels grow as
+    // blocks, not blurred; other scales keep the toolkit's smooth scaling.
     const qreal ratio = devicePixelRatioF();
-    if (ratio != 1.0) {
+    if (ratio > 1.0 && ratio == std::floor(ratio)) {
         face = face.scaled(Image2->size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         face.setDevicePixelRatio(ratio);
     }
