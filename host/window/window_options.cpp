@@ -102,8 +102,9 @@ CommandLineVerdict ParseWindowOptions(const QStringList &arguments, WindowOption
         if (!parser.isSet(row.Name)) continue;
         if (const char *error = row.Store(options, parser.value(row.Name))) return Reject(parser, error);
     }
-    if (!options.RecordFile.isEmpty() && options.RecordFile == options.ReplayFile)
-        return Reject(parser, "--record and --replay name the same file");
+    // A replay drives the instrument itself: there is no person's session to record.
+    if (!options.RecordFile.isEmpty() && !options.ReplayFile.isEmpty())
+        return Reject(parser, "--record and --replay cannot be used together");
     return CommandLineVerdict::Run;
 }
 

@@ -42,7 +42,7 @@ run "vantro2 --zoom 5" 2 '' '--zoom takes 1, 2, 3 or 4' -- "$window" --zoom 5
 run "vantro2 --zoom" 2 '' 'Missing value' -- "$window" --zoom
 run "vantro2 --screenshot-scale 3" 2 '' '--screenshot-scale takes 1, 2 or 4' -- "$window" --screenshot-scale 3
 run "vantro2 stray word" 2 '' 'unexpected argument stray' -- "$window" stray
-run "vantro2 --record X --replay X" 2 '' 'same file' -- "$window" --record "$work/s" --replay "$work/s"
+run "vantro2 --record X --replay Y" 2 '' 'cannot be used together' -- "$window" --record "$work/s" --replay "$work/t"
 printf 'on\nlcd\n' >"$work/probe.v2s"
 run "vantro2 --replay with a probe" 2 '' 'probe.v2s:2: not a recorded panel command' -- \
     env QT_QPA_PLATFORM=offscreen "$window" --replay "$work/probe.v2s"

@@ -286,8 +286,9 @@ TEST_F(DesktopTest, ReplayFileAcceptsOnlyRecordedPanelCommands)
     EXPECT_TRUE(error.contains("cannot read")) << error.toStdString();
 }
 
-// A recording that cannot be written stops with a message; the window goes on.
-TEST_F(DesktopTest, RecordingThatCannotBeOpenedIsRefused)
+// A recording that cannot be opened is refused before the window shows; one that cannot be
+// written further stops with a message while the window goes on.
+TEST_F(DesktopTest, RecordingThatCannotBeWrittenIsRefusedOrStopped)
 {
     Options.RecordFile = Folder.filePath("missing/session.v2s");
     DesktopExtras extras(*Form, Options);
@@ -296,6 +297,15 @@ TEST_F(DesktopTest, RecordingThatCannotBeOpenedIsRefused)
     EXPECT_TRUE(error.contains("cannot write")) << error.toStdString();
     EXPECT_EQ(Panel, Form.get());
     EXPECT_EQ(KeyClickWatcher, nullptr);
+
+    // A disk that fills up: the first failed line stops the recording, the panel works on.
+    Options.RecordFile = "/dev/full";
+    MakeExtras();
+    ASSERT_NE(Extras->Recorder(), nullptr);
+    EXPECT_FALSE(Extras->Recorder()->Writing());
+    KeySlot = 0;
+    Click(Form->Image6);
+    EXPECT_EQ(KeySlot, KeyRight);
 }
 
 TEST_F(DesktopTest, F1ShowsEveryBindingIncludingTheLaptopKeys)
