@@ -59,7 +59,7 @@ include(CPack)
 
 # The desktop entry and the AppStream metainfo pass their validators; the package installs
 # into a clean Debian 12 root (tools/package-test.sh; skipped, saying why, where debootstrap
-# cannot run). The first run makes and keeps the root: about 12 minutes, then about 6.
+# cannot run). The first run makes and keeps the root: about 8 minutes, then about 2 1/2.
 if(BUILD_TESTING)
   add_test(NAME package.metadata_valid
     COMMAND sh -c "desktop-file-validate \"$0\" && appstreamcli validate --no-net --pedantic \"$1\""

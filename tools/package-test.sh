@@ -74,20 +74,23 @@ in_root apt-get install -y -qq --no-install-recommends "/tmp/$(basename "$deb")"
     { tail -n 30 "$root/tmp/install.log"; echo "apt-get install of the package failed"; exit 1; }
 
 fail=0
-check() {  # WHAT, then the command's output on stdin compared with the file $2
+check() {  # WHAT WANT_FILE GOT_FILE: the two files must be equal
     if ! cmp -s "$2" "$3"; then echo "FAIL: $1"; diff "$2" "$3" | head -n 20; fail=1; else echo "ok: $1"; fi
 }
 work=$(mktemp -d)
 trap 'cleanup; rm -rf "$work"' EXIT INT TERM
 version=$(sed -n 's/^#define VANTRO2_VERSION "\(.*\)"/\1/p' "$build/generated/vantro2_version.h")
-echo "vantro2 $version" >"$work/want-version"
-in_root vantro2 --version >"$work/got-version" 2>&1 || true
+printf 'vantro2 %s\nstatus 0\n' "$version" >"$work/want-version"
+status=0; in_root vantro2 --version >"$work/got-version" 2>&1 || status=$?
+echo "status $status" >>"$work/got-version"
 check "vantro2 --version in the clean root" "$work/want-version" "$work/got-version"
 
 printf 'on\ncycle 80\nkey centre\ncycle 3\nlcd\nlabel Label2\n' >"$work/script.v2s"
 "$build/vantro2-script" "$work/script.v2s" >"$work/want-script"
+echo "status 0" >>"$work/want-script"
 cp "$work/script.v2s" "$root/tmp/script.v2s"
-in_root vantro2-script /tmp/script.v2s >"$work/got-script" 2>&1 || true
+status=0; in_root vantro2-script /tmp/script.v2s >"$work/got-script" 2>&1 || status=$?
+echo "status $status" >>"$work/got-script"
 check "vantro2-script in the clean root prints what the build prints" "$work/want-script" "$work/got-script"
 
 for f in /usr/bin/vantro2 /usr/bin/vantro2-script /usr/share/man/man1/vantro2.1.gz /usr/share/man/man1/vantro2-script.1.gz \
