@@ -1,8 +1,11 @@
 // The display under a scaled screen (QT_SCALE_FACTOR) and --zoom: every instrument pixel a
 // square of one size in whole device pixels, the window's size in window pixels unchanged.
-//   vantro_window_scale_test [--zoom N]     (QT_SCALE_FACTOR from the environment)
+//   vantro_window_scale_test [--zoom N]     (QT_SCALE_FACTOR from the environment; offscreen,
+//                                            or the real screen under tools/with-xvfb.sh)
 #include <QApplication>
 #include <QPixmap>
+#include <QScreen>
+#include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -29,7 +32,17 @@ TEST(ScaledWindow, EveryDisplayPixelIsASquareOfOneSize)
             if (Lit(x, y)) PlotPixel(static_cast<u8>(x), static_cast<u8>(y), 1);
     form.BlitLcd();
 
-    const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // On a real X display (under tools/with-xvfb.sh) what the screen shows, else the widget
+    // painted into a picture of the screen's scale.
+    QImage shot;
+    if (QGuiApplication::platformName() == "xcb") {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        QTest::qWait(300);
+        shot = form.screen()->grabWindow(form.winId()).toImage();
+    } else {
+        shot = form.grab().toImage();
+    }
+    shot = shot.convertToFormat(QImage::Format_RGB32);
     const double ratio = shot.devicePixelRatio();
     const int k = DevicePixelsPerDisplayPixel(ratio);
     SCOPED_TRACE("device ratio " + std::to_string(ratio) + ", " + std::to_string(k) + " device pixels per display pixel");
