@@ -45,6 +45,8 @@ public:
     bool RunTimeSteps(unsigned long steps, bool insidePump);
 
 private:
+    friend struct ScriptCommands;  // the commands (script_commands.cpp) drive the panel
+
     /// Executes lines until one ends the current pump (or the script ends).
     void ExecuteLines(bool insidePump);
     /// Executes one line; true if it ended the current pump.
