@@ -23,6 +23,7 @@ u8 RunDepth;
 namespace {
 
 bool Shutdown = false;
+bool SplashPump = false;  // the pump under way follows a start-up frame
 
 constexpr u8 SplashFrames = 80;
 const char WebAddress[] = "www.zyt-avionics.com";
@@ -66,7 +67,9 @@ void PlaySplash()
         DrawSmallText(103, 40, FirmwareVersion, 100);
         Panel->BlitLcd();
         Panel->ShowDisplay();
+        SplashPump = true;
         Panel->PumpMessages();
+        SplashPump = false;
     }
 }
 
@@ -145,12 +148,15 @@ void InstrumentMainLoop()
     --RunDepth;
 }
 
+bool SplashFramePumping() { return SplashPump; }
+
 void RequestStop() { StopRequest = 1; }
 
 void ForgetRuns()
 {
     RunDepth = 0;
     StopRequest = 0;
+    SplashPump = false;
 }
 
 void RequestShutdown()

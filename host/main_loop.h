@@ -15,6 +15,9 @@ extern u8 RunDepth;
 /// Deepest nesting of runs; an "ON" beyond it is ignored so the stack stays bounded.
 constexpr u8 MaxRunDepth = 8;
 
+/// True while the panel's pump follows a start-up frame (read inside PumpMessages): a
+/// panel may hold each frame on the display for a while, so the animation can be seen.
+bool SplashFramePumping();
 /// The "ON" action: power-on, the start-up animation, then cycles until a stop is requested.
 void InstrumentMainLoop();
 /// The measurement part of one cycle: RPM, fuel level and flow (on a FuelTick the flow

@@ -186,3 +186,21 @@ StoreResult StoreState(const StateRef &ref, const char *value)
     }
     return StoreResult::Stored;
 }
+
+StateSnapshot TakeStateSnapshot()
+{
+    StateSnapshot snapshot;
+    ForEachStateElement(
+        [](const char *, const StateRef &ref, void *context) {
+            const auto *bytes = static_cast<const unsigned char *>(ref.Address);
+            static_cast<StateSnapshot *>(context)->Elements.push_back(
+                {ref.Address, std::vector<unsigned char>(bytes, bytes + ElementSize(ref.Type))});
+        },
+        &snapshot);
+    return snapshot;
+}
+
+void RestoreStateSnapshot(const StateSnapshot &snapshot)
+{
+    for (const auto &[address, bytes] : snapshot.Elements) std::memcpy(address, bytes.data(), bytes.size());
+}

@@ -1,6 +1,9 @@
 #pragma once
 // Reading and writing the instrument's state variables by name ("Qnh", "TankCal[3]",
 // "CurrentFlight.MaxRpm"), for the scripted runner and the tests.
+#include <utility>
+#include <vector>
+
 #include "../instrument/state_table.h"
 
 /// A resolved variable: where it lives, how to read it and what may be written into it.
@@ -29,3 +32,12 @@ StoreResult StoreState(const StateRef &ref, const char *value);
 void ForEachStateElement(void (*visit)(const char *name, const StateRef &ref, void *context), void *context);
 /// Reads a variable as a signed 64-bit number (screens read as 0).
 long long ReadStateNumber(const StateRef &ref);
+
+/// The bytes of every named state variable at one moment.
+struct StateSnapshot {
+    std::vector<std::pair<void *, std::vector<unsigned char>>> Elements;
+};
+/// Takes the bytes of every element of every table.
+StateSnapshot TakeStateSnapshot();
+/// Puts every element back as the snapshot found it.
+void RestoreStateSnapshot(const StateSnapshot &snapshot);

@@ -63,7 +63,7 @@ void DrawEntryLines(const FlightLogEntry &entry)
 {
     const char separator = HourFractDec == 1 ? '.' : ':';
     char text[WidgetTextSize];
-    std::snprintf(text, sizeof text, "%04u/%02d/%02d %02d:%02d", static_cast<unsigned>(entry.Year + 1900),
+    std::snprintf(text, sizeof text, "%04u/%02d/%02d %02d:%02d", static_cast<unsigned>(entry.Year) + 1900u,
                   entry.Month, entry.Day, entry.Hour, entry.Minute);
     DrawText(0, 16, text, 0, 0);
     std::snprintf(text, sizeof text, "FT: %02d%c%02d", entry.FlightHours, separator, entry.FlightFraction);

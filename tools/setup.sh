@@ -1,9 +1,10 @@
 #!/bin/sh
 # Installs what the build and the tests need on Debian 12 (as root, only what is missing),
-# then configures and builds into build/ (and build-asan/ with --sanitize).
+# then configures and builds into build/ (and build-asan/ with --sanitize, build-fuzz/ with
+# --fuzz: the libFuzzer target over the script reader, built with clang).
 set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
-packages="build-essential cmake pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev libgtest-dev libgmock-dev xvfb xauth fonts-liberation2 help2man desktop-file-utils appstream debootstrap"
+packages="build-essential cmake pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev libgtest-dev libgmock-dev libxcb1-dev xvfb xauth fonts-liberation2 clang libclang-rt-14-dev help2man desktop-file-utils appstream debootstrap"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
@@ -17,7 +18,19 @@ fi
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$top/build" -j "$jobs"
-if [ "$1" = "--sanitize" ]; then
+sanitize=no fuzz=no
+for arg in "$@"; do
+    case $arg in
+    --sanitize) sanitize=yes ;;
+    --fuzz) fuzz=yes ;;
+    esac
+done
+if [ "$fuzz" = yes ]; then
+    CC=clang CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVANTRO_LIBFUZZER=ON -DVANTRO_WINDOW=OFF -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$top/build-fuzz" -j "$jobs" --target vantro2-script-fuzz
+fi
+if [ "$sanitize" = yes ]; then
     cmake -S "$top" -B "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVANTRO_SANITIZE=ON -DVANTRO_WINDOW=OFF >/dev/null
     cmake --build "$top/build-asan" -j "$jobs"
 fi

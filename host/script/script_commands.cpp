@@ -53,7 +53,7 @@ struct ScriptCommands {
     {
         long n = 1;
         if (call.Args() >= index && !ParseBoundedLong(call.Arg(index), 0, panel.Options.MaxRepeat, n)) panel.Fail("bad count");
-        return n;
+        return static_cast<long>(panel.CapRepeat(static_cast<unsigned long>(n)));
     }
 
     static bool On(ScriptPanel &, const ScriptCall &)
@@ -151,7 +151,8 @@ struct ScriptCommands {
         long seconds = 0;
         if (!ParseBoundedLong(call.Arg(1), 0, panel.Options.MaxRepeat / ScriptPanel::StepsPerSecond, seconds))
             panel.Fail("bad number of seconds");
-        return panel.RunTimeSteps(static_cast<unsigned long>(seconds) * ScriptPanel::StepsPerSecond, call.InsidePump);
+        return panel.RunTimeSteps(panel.CapRepeat(static_cast<unsigned long>(seconds) * ScriptPanel::StepsPerSecond),
+                                  call.InsidePump);
     }
 
     /// The variable named by the first argument, or the script stops with the reason.

@@ -143,6 +143,7 @@ void ScriptPanel::PrintDisplay()
 
 void ScriptPanel::PumpMessages()
 {
+    if (Options.MaxPumps != 0 && ++Pumps > Options.MaxPumps) Finish();
     if (PumpsToSkip > 0) {
         --PumpsToSkip;
         return;

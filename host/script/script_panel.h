@@ -11,6 +11,8 @@ struct ScriptOptions {
     std::FILE *Errors = stderr;  ///< the message of a bad line or a failed write
     long MaxRepeat = 100000000;  ///< largest count of tick1, tick2 and cycle (a typo must not run for days)
     bool WriteFiles = true;      ///< false: `png` checks its line but writes no file
+    long RepeatCap = 0;          ///< not 0: larger counts (and seconds x 20) run as this many
+    unsigned long MaxPumps = 0;  ///< not 0: the script ends (status 0) after this many pumps
 };
 
 class ScriptPanel : public FrontPanel {
@@ -46,6 +48,12 @@ public:
 
 private:
     friend struct ScriptCommands;  // the commands (script_commands.cpp) drive the panel
+    /// A repeat count (or a number of time steps) cut to Options.RepeatCap when one is set.
+    unsigned long CapRepeat(unsigned long n) const
+    {
+        const unsigned long cap = static_cast<unsigned long>(Options.RepeatCap);
+        return cap != 0 && n > cap ? cap : n;
+    }
 
     /// Executes lines until one ends the current pump (or the script ends).
     void ExecuteLines(bool insidePump);
@@ -71,6 +79,7 @@ private:
     unsigned PumpsToSkip = 0;     ///< pumps left to pass with no event
     unsigned long TickStepsLeft = 0;  ///< time steps still to deliver, one per pump
     unsigned long TimeSteps = 0;      ///< time steps delivered so far (Timer2 on the even ones)
+    unsigned long Pumps = 0;          ///< pumps so far
     bool Calibrate = false;
     bool KeyFast = false;
     s32 SliderPositions[8] = {1, 1, 1, 1, 1, 1, 1, 1};  ///< by position from the top

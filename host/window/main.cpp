@@ -4,8 +4,10 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
+#include <string>
 
 #include "desktop_extras.h"
+#include "display_check.h"
 #include "pcmain.h"
 #include "window_options.h"
 
@@ -29,6 +31,11 @@ int main(int argc, char **argv)
     case CommandLineVerdict::Run: break;
     }
     ApplyZoom(options.Zoom);
+    std::string problem;
+    if (!DisplayReachable(problem)) {
+        std::fprintf(stderr, "vantro2: cannot open the display: %s\n", problem.c_str());
+        return 1;
+    }
     QApplication application(argc, argv);
     try {
         TForm1 form;

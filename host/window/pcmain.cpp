@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFont>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -348,6 +349,7 @@ QSlider *TForm1::TrackBarByNumber(int number) const
 
 void TForm1::Button1Click()
 {
+    SincePump.start();
     InstrumentMainLoop();
     // A close while running waits until the outermost run has returned.
     if (CloseWhenStopped && RunDepth == 0) {
@@ -382,7 +384,23 @@ void TForm1::Timer2Timer() { Timer2Tick(); }
 
 // --- FrontPanel ---------------------------------------------------------------------------------
 
-void TForm1::PumpMessages() { QCoreApplication::processEvents(); }
+void TForm1::PumpMessages()
+{
+    if (SplashFramePumping()) HoldSplashFrame();
+    QCoreApplication::processEvents();
+    SincePump.start();
+}
+
+// The instrument draws a frame in well under a millisecond; held for SplashFrameMs each, the
+// 80 frames take about 2.4 s, so the sliding maker and product lines can be followed.
+void TForm1::HoldSplashFrame()
+{
+    const qint64 left = SincePump.isValid() ? SplashFrameMs - SincePump.elapsed() : SplashFrameMs;
+    if (left <= 0 || ShutdownRequested()) return;
+    QEventLoop wait;
+    QTimer::singleShot(static_cast<int>(left), &wait, &QEventLoop::quit);
+    wait.exec();
+}
 
 void TForm1::BlitLcd()
 {

@@ -4,6 +4,7 @@
 // and the two timers (Timer1 every 50 ms, Timer2 every 100 ms). The instrument's main loop
 // runs inside the "ON" action and talks to the window only through the FrontPanel interface.
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -107,6 +108,9 @@ public:
     quint64 CommLinesAppended() const { return LinesAppended; }
     /// Brings the lines still waiting into the "Communication Window" now.
     void FlushCommLines();
+    /// How long each start-up frame stays on the display, in milliseconds (80 frames make
+    /// the animation); 0 shows them as fast as the instrument draws them.
+    int SplashFrameMs = 30;
 
     // Control actions.
     void Button1Click();
@@ -150,6 +154,9 @@ private:
     void TrackBarChange(int trackBar);
     bool HandleKey(QKeyEvent *key);
     bool HandleWheel(QObject *watched, QWheelEvent *wheel);
+    /// Inside the pump after a start-up frame: lets the window run (clicks, ticks) until
+    /// the frame has been shown for SplashFrameMs since the previous pump.
+    void HoldSplashFrame();
 
     QLabel *Labels[17] = {};
     QSlider *TrackBars[9] = {};
@@ -160,6 +167,7 @@ private:
     int WheelRest = 0;              ///< wheel turn below one notch, kept for the next event
     bool CloseWhenStopped = false;  ///< the window was closed while the instrument ran
     bool Centred = false;           ///< placed in the middle of the screen at the first show
+    QElapsedTimer SincePump;        ///< time since the last pump (or the "ON" click) ended
 };
 
 /// The one front panel window.

@@ -39,6 +39,8 @@ expect directory 2 '^vantro2-script:0: cannot read .*/folder\.v2s: ' -- "$runner
 # A readable script still runs, and a bad line names its number.
 printf 'get Qnh\n\nset Qnh 9999999999\n' >"$work/bad.v2s"
 expect bad-line 2 '^vantro2-script:3: value out of range for Qnh \(0\.\.4294967295\)$' -- "$runner" "$work/bad.v2s"
+printf 'on\nset RunDepth 0\n' >"$work/run-depth.v2s"
+expect read-only 2 '^vantro2-script:2: RunDepth is kept by the instrument and cannot be set$' -- "$runner" "$work/run-depth.v2s"
 
 # NUL and CR bytes: a NUL anywhere and a CR that does not end a line as CRLF stop the script
 # at their line, however they hide (in a comment past byte 1023, a script of nothing else,

@@ -93,6 +93,14 @@ TEST_F(RpmTest, RingKeepsTheLast32Readings)
     EXPECT_EQ(RpmRingCount, 32);
     EXPECT_EQ(RpmRingIndex, 8);
     EXPECT_EQ(Rpm, (24u * 1000 + 8u * 1064) / 32);
+    // A position and a fill from outside the ring (written by anyone) are brought inside it
+    // before the ring is touched.
+    RpmRingIndex = 40;  // 40 mod 32: slot 8
+    RpmRingCount = 200;
+    RpmFor(1064);
+    EXPECT_EQ(RpmRingIndex, 9);
+    EXPECT_EQ(RpmRingCount, 32);
+    EXPECT_EQ(Rpm, (23u * 1000 + 9u * 1064) / 32);
 }
 
 TEST_F(RpmTest, LowReadingsAndLowAveragesAlwaysRestart)

@@ -1,8 +1,10 @@
 // Tests of the front panel window TForm1: layout, clicks, sliders, check boxes, lamp, display
 // copy, "Communication Window", ON/OFF with nesting, closing while running, and the keyboard.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -33,6 +35,7 @@ protected:
         RecordedKeys.clear();
         ScreenCalls = 0;
         Form = std::make_unique<TForm1>();
+        Form->SplashFrameMs = 0;  // the start-up animation at full speed, except where timed
         Form->show();
     }
     void TearDown() override
@@ -521,6 +524,27 @@ TEST_F(WindowTest, OnWhileRunningNestsAndOneOffEndsBoth)
     EXPECT_EQ(RunDepth, 0);
     EXPECT_EQ(driver.Cycles(), 4u);    // the outer run did not cycle again
     EXPECT_GE(driver.Pumps(), 3u + 80u + 1u + 80u);
+}
+
+// Each of the 80 start-up frames stays on the display for 30 ms, and the window goes on
+// working meanwhile: the timers tick.
+TEST_F(WindowTest, StartUpFramesStayOnTheDisplayForThirtyMilliseconds)
+{
+    Form->SplashFrameMs = 30;
+    QSignalSpy ticks(Form->Timer1, &QTimer::timeout);
+    QElapsedTimer clock;
+    qint64 splashMs = 0;
+    qsizetype splashTicks = 0;
+    PumpDriver driver(Form.get());
+    driver.AtCycle(1, [&] {
+        splashMs = clock.elapsed();
+        splashTicks = ticks.count();
+        Click(Form->Button2);
+    });
+    clock.start();
+    driver.Run();
+    EXPECT_GE(splashMs, 79 * 30);
+    EXPECT_GE(splashTicks, 10);
 }
 
 TEST_F(WindowTest, OnTwiceDuringTheSplashLeavesTheFirstRunGoing)
