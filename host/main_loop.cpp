@@ -208,3 +208,10 @@ static const StateVar HostLoopVars[] = {
     StateVar{"FrameBuffer", LcdMemory.FrameBuffer, StateType::U8, sizeof LcdMemory.FrameBuffer},
 };
 const StateTable HostLoopState = STATE_TABLE(HostLoopVars);
+
+void TimeBaseStep()
+{
+    static u32 steps = 0;
+    Timer1Tick();
+    if (++steps % 2 == 0) Timer2Tick();
+}

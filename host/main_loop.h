@@ -42,3 +42,9 @@ void Timer2Tick();
 
 /// The host loop's own variables by name (the dividers, the key slot, the communication text).
 extern const StateTable HostLoopState;
+
+/// Milliseconds of one step of simulated time.
+constexpr unsigned TimeStepMs = 50;
+/// One step of simulated time: a Timer1 tick, and a Timer2 tick every second step (the
+/// window's 50 ms and 100 ms timers), for anything that drives the time base itself.
+void TimeBaseStep();

@@ -148,16 +148,52 @@ u32 FilterAirspeed(u32 a)
     }
 }
 
+/// The airspeed reading above the zero offset.
+u32 AboveAsiZero(u32 adc)
+{
+    const u32 a = AsiZero > adc ? 0 : adc - AsiZero;
+    return a > 32768 ? 0 : a;
+}
+
+/// Indicated mph for a filtered reading above the zero: root, calibration, 250 at most,
+/// under 16 as 0.
+u32 MphForFilteredReading(u32 a)
+{
+    u32 mph = AsiCal * IntSqrt(15 * a) / 100;
+    if (mph > 250) mph = 250;
+    return mph < 16 ? 0 : mph;
+}
+
 /// Indicated airspeed in mph from the raw reading: zero offset, filter, root, calibration.
 u32 IndicatedMph()
 {
     AdcAirspeed = ReadAdc(2);
-    u32 a = AsiZero > AdcAirspeed ? 0 : AdcAirspeed - AsiZero;
-    if (a > 32768) a = 0;
-    a = FilterAirspeed(a);
-    u32 mph = AsiCal * IntSqrt(15 * a) / 100;
-    if (mph > 250) mph = 250;
-    return mph < 16 ? 0 : mph;
+    return MphForFilteredReading(FilterAirspeed(AboveAsiZero(AdcAirspeed)));
+}
+
+/// The static-pressure reading with the ALT calibration offset; a negative sum at the very
+/// bottom of the range reads as the lowest pressure.
+u32 CorrectedPressureReading(u32 adc)
+{
+    const s32 sum = static_cast<s32>(adc) + AltCal;
+    return sum < 0 ? 0 : static_cast<u32>(sum);
+}
+
+/// The VSI reading after the drift correction, before the filter.
+u32 DriftCorrectedVsi(s32 adc)
+{
+    const s32 r = VsiDrift / 10 + adc;
+    return r < 0 ? 0 : static_cast<u32>(r);
+}
+
+/// Climb or sink in ft/min, without sign, for the distance of the filtered reading from the
+/// zero: scaled by the band's factor and VSI CAL, at most 9999.
+s32 VsiMagnitude(u32 distance, u32 scale)
+{
+    // 64-bit so that a zero far outside the input range still gives a number.
+    const u64 scaled = static_cast<u64>(distance) * scale / 66;
+    const u64 calibrated = VsiCal * scaled / 100;
+    return calibrated > 9999 ? 9999 : static_cast<s32>(calibrated);
 }
 
 /// True airspeed: 1.75 % more per 1000 ft, less below the QNH reference, never below 0.
@@ -198,9 +234,7 @@ u32 IntSqrt(u32 x)
 void UpdateAltitude()
 {
     AdcAltitude = ReadAdc(0);
-    const s32 sum = static_cast<s32>(AdcAltitude) + AltCal;
-    // A negative offset at the very bottom of the range reads as the lowest pressure.
-    const u32 reading = sum < 0 ? 0 : static_cast<u32>(sum);
+    const u32 reading = CorrectedPressureReading(AdcAltitude);
     StaticPressure = PressureFromReading(reading);
     VsiScale = LookUpVsiScale(reading);
 
@@ -217,9 +251,7 @@ void UpdateAltitude()
 void UpdateVsi()
 {
     AdcVsi = static_cast<s32>(ReadAdc(1));
-    s32 r = VsiDrift / 10 + AdcVsi;
-    if (r < 0) r = 0;
-    VsiFilterState = (3 * VsiFilterState + 4 * static_cast<u32>(r)) >> 2;
+    VsiFilterState = (3 * VsiFilterState + 4 * DriftCorrectedVsi(AdcVsi)) >> 2;
     const u32 f = VsiFilterState >> 2;
 
     u32 d;
@@ -230,11 +262,7 @@ void UpdateVsi()
         VsiClimbing = 1;
         d = VsiZero - f;
     }
-    // 64-bit so that a zero far outside the input range still gives a number.
-    const u64 scaled = static_cast<u64>(d) * VsiScale / 66;
-    u64 calibrated = VsiCal * scaled / 100;
-    if (calibrated > 9999) calibrated = 9999;
-    s32 v = static_cast<s32>(calibrated);
+    s32 v = VsiMagnitude(d, VsiScale);
 
     // While the altitude stands still a reading off zero is sensor drift: walk it back.
     if (AltitudeFeet == PrevAltitudeFeet && v > 0) {
@@ -267,7 +295,7 @@ void UpdateAirspeed()
 void UpdateVolts()
 {
     AdcVolts = ReadAdc(4);
-    Volts = AdcVolts * 800 * VoltsCal / 1000000;
+    Volts = VoltsForAdc(AdcVolts);
     SetAlarm(AlarmVolts, VoltsAlarmCondition());
     if (Volts > MaxVolts) MaxVolts = Volts;
 }
@@ -275,11 +303,35 @@ void UpdateVolts()
 void UpdateOat()
 {
     AdcOat = static_cast<s32>(ReadAdc(6));
-    OatCelsius = AdcOat * 1221 / 10000 - 273 + OatCal;
+    OatCelsius = OatCelsiusForAdc(static_cast<u32>(AdcOat));
     Oat = TempUnit == 1 ? ToFahrenheit(OatCelsius) : OatCelsius;
     if (Oat < MinOat) MinOat = Oat;
     if (Oat > MaxOat) MaxOat = Oat;
 }
+
+s32 PressureAltitudeForAdc(u32 adc)
+{
+    const u32 pressure = PressureFromReading(CorrectedPressureReading(adc));
+    return FeetForPressureRatio(pressure * StandardPressureInverse);
+}
+
+u32 VsiScaleForAdc(u32 altitudeAdc) { return LookUpVsiScale(CorrectedPressureReading(altitudeAdc)); }
+
+s32 VsiFeetPerMinForAdc(u32 adc, u32 scale)
+{
+    const u32 f = DriftCorrectedVsi(static_cast<s32>(adc));
+    // A reading above the zero is a descent, as in UpdateVsi.
+    const bool aboveZero = f >= VsiZero;
+    const s32 v = VsiMagnitude(aboveZero ? f - VsiZero : VsiZero - f, scale);
+    if (v < 20) return 0;
+    return aboveZero ? -v : v;
+}
+
+u32 IndicatedMphForAdc(u32 adc) { return MphForFilteredReading(AboveAsiZero(adc)); }
+
+u32 VoltsForAdc(u32 adc) { return adc * 800 * VoltsCal / 1000000; }
+
+s32 OatCelsiusForAdc(u32 adc) { return static_cast<s32>(adc) * 1221 / 10000 - 273 + OatCal; }
 
 void ResetMaxValues()
 {

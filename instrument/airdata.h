@@ -68,6 +68,20 @@ void UpdateVsi();
 void UpdateAirspeed();
 void UpdateVolts();
 void UpdateOat();
+// The conversions of the update routines from one settled raw reading (filters at rest),
+// with the current settings: what a reading shows, for anything that needs the inverse.
+/// Pressure altitude in feet for an altitude reading (ALT CAL applied, unfiltered).
+s32 PressureAltitudeForAdc(u32 adc);
+/// The VSI scale factor that goes with an altitude reading.
+u32 VsiScaleForAdc(u32 altitudeAdc);
+/// Vertical speed in ft/min for a settled VSI reading: drift, VSI ZERO, scale, VSI CAL.
+s32 VsiFeetPerMinForAdc(u32 adc, u32 scale);
+/// Indicated airspeed in mph for a settled airspeed reading: ASI ZERO and ASI CAL.
+u32 IndicatedMphForAdc(u32 adc);
+/// Tenths of a volt for a volts reading (VOLTS CAL).
+u32 VoltsForAdc(u32 adc);
+/// Outside air temperature in degrees C for an OAT reading (OAT CAL).
+s32 OatCelsiusForAdc(u32 adc);
 /// An airspeed in mph in the current AsiUnit (km/h x 1609 / 1000, knots x 869 / 1000).
 u32 InAirspeedUnit(u32 mph);
 /// Seeds every maximum and the OAT extremes from the live values, then SaveMaxValues.

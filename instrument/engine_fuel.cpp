@@ -52,11 +52,11 @@ u32 FlowPulsesPerUnit()
 }
 
 /// The reading before averaging, in rpm, at most 19999.
-u32 RawRpm()
+u32 RawRpm(u32 latch, u32 period)
 {
     u32 r;
-    if (RpmPulseMode == 1) r = RpmPulsePeriod == 0 ? 0 : RpmScale / RpmPulsePeriod;
-    else r = RpmPulseLatch * 1200 / PulsesPerRevDivisor();
+    if (RpmPulseMode == 1) r = period == 0 ? 0 : RpmScale / period;
+    else r = latch * 1200 / PulsesPerRevDivisor();
     return r > RpmLimit ? RpmLimit : r;
 }
 
@@ -95,9 +95,10 @@ u32 FilterTankReading(u32 reading)
     }
 }
 
-/// Fuel in the tank for a filtered sender reading, by the six calibration points. The
-/// differences are taken 64 bits wide: any two points and any reading may lie far apart.
-u32 LevelFromReading(u32 reading)
+} // namespace
+
+// The differences are taken 64 bits wide: any two points and any reading may lie far apart.
+u32 FuelLevelForAdc(u32 reading)
 {
     const s64 r = reading;
     const s32 *p = TankCal;
@@ -113,6 +114,8 @@ u32 LevelFromReading(u32 reading)
     const s64 span = rising ? s64{p[i]} - p[i - 1] : s64{p[i - 1]} - p[i];
     return static_cast<u32>(done + segment * into / span);
 }
+
+namespace {
 
 /// CALCULATE mode: the level the remaining pulses stand for.
 void CalculateLevel()
@@ -170,7 +173,7 @@ void UpdateRangeAndEndurance()
 void UpdateRpm()
 {
     ReadRpmInput();
-    RpmAverage = AverageRpm(RawRpm());
+    RpmAverage = AverageRpm(RawRpm(RpmPulseLatch, RpmPulsePeriod));
     Rpm = RpmAverage;
     if (Rpm > CurrentFlight.MaxRpm) CurrentFlight.MaxRpm = Rpm;
     if (Rpm > MaxRpm) MaxRpm = Rpm;
@@ -188,7 +191,7 @@ void UpdateFuelLevel()
     FuelSenderError = 0;
     if (FuelLevelMode == FuelLevelSender) {
         if (AdcFuelLevel > SenderErrorReading) FuelSenderError = 1;
-        FuelLevel = LevelFromReading(FilterTankReading(AdcFuelLevel));
+        FuelLevel = FuelLevelForAdc(FilterTankReading(AdcFuelLevel));
     }
     if (FuelLevelMode == FuelLevelOff) {
         SetAlarm(AlarmFuel, false);
@@ -200,7 +203,7 @@ void UpdateFuelLevel()
 void UpdateFuelFlow()
 {
     FuelFlowPulses = ReadInputLatch(InputFuelFlow);
-    FuelFlow = static_cast<s32>(FuelFlowPulses * 9000 / FlowPulsesPerUnit());
+    FuelFlow = FuelFlowForPulses(FuelFlowPulses);
     if (FuelLevelMode == FuelLevelCalculate) CalculateLevel();
     RefreshFuelUsed();
     UpdateRangeAndEndurance();
@@ -213,6 +216,10 @@ void TakeFuelPulses()
     FuelRemainingPulses -= static_cast<s32>(FuelFlowPulses);
     if (FuelRemainingPulses < 0) FuelRemainingPulses = 0;
 }
+
+u32 RpmForPulses(u32 position) { return RawRpm(position, position * 20); }
+
+s32 FuelFlowForPulses(u32 pulses) { return static_cast<s32>(pulses * 9000 / FlowPulsesPerUnit()); }
 
 u32 PulsesPerFuelUnit(u32 k) { return FuelInGallons() ? k * 37854 / 10000 : k; }
 

@@ -37,6 +37,14 @@ void UpdateFuelFlow();
 /// assumes): the pulses of the last UpdateFuelFlow are added to FuelUsedPulses and, in
 /// CALCULATE mode, taken from FuelRemainingPulses (never below 0).
 void TakeFuelPulses();
+// The conversions of the update routines from one settled reading (filters at rest) with the
+// current settings, for anything that needs the inverse.
+/// Rpm for an RPM input of `position` pulses per Timer2 window (PULSE or TIME mode, PULSES/REV).
+u32 RpmForPulses(u32 position);
+/// Fuel in the tank (fuel unit) for a sender reading, by the six TANK CAL points and TANK SIZE.
+u32 FuelLevelForAdc(u32 reading);
+/// Fuel flow in tenths of a fuel unit per hour for the flow-sender pulses of one computation.
+s32 FuelFlowForPulses(u32 pulses);
 /// RpmScale = (60000 / PulsesPerRev / 10) x 6250.
 void ComputeRpmScale();
 /// Flow-sender pulses per fuel unit for a K-factor in pulses per litre.

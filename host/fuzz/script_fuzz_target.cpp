@@ -38,6 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     options.Output = sink;
     options.Errors = sink;
     options.WriteFiles = false;
+    options.RealTime = false;
     options.RepeatCap = RepeatCap;
     options.MaxPumps = MaxPumps;
     auto panel = std::make_unique<ScriptPanel>(script, "fuzz input", options);

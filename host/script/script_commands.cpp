@@ -90,9 +90,7 @@ struct ScriptCommands {
         if (slider == nullptr) panel.Fail("unknown slider");
         long position = 0;
         if (!ParseBoundedLong(call.Arg(2), SliderMin, SliderMax, position)) panel.Fail("slider value must be 0..4096");
-        panel.SliderPositions[slider - Sliders] = static_cast<s32>(position);
-        const u8 label = SliderChange(slider->TrackBar, static_cast<s32>(position));
-        if (label != 0) panel.SetLabel(label, static_cast<s32>(position));
+        panel.MoveSlider(*slider, static_cast<s32>(position));
         return false;
     }
 
@@ -260,6 +258,29 @@ struct ScriptCommands {
         if (small) DrawSmallText(static_cast<u8>(x), static_cast<u8>(y), text, static_cast<u8>(inv));
         else DrawText(static_cast<u8>(x), static_cast<u8>(y), text, kind[0] == 't' ? 1 : 0, static_cast<u8>(inv));
     }
+
+    static bool Input(ScriptPanel &panel, const ScriptCall &call)
+    {
+        panel.CommandInput(call.Args(), call.Line.Item + 1);
+        return false;
+    }
+
+    static bool Play(ScriptPanel &panel, const ScriptCall &call)
+    {
+        return panel.CommandPlay(call.Args(), call.Line.Item + 1, call.InsidePump);
+    }
+
+    static bool Listen(ScriptPanel &panel, const ScriptCall &call)
+    {
+        panel.CommandListen(call.Args(), call.Line.Item + 1);
+        return false;
+    }
+
+    static bool Sleep(ScriptPanel &panel, const ScriptCall &call)
+    {
+        panel.CommandSleep(call.Args(), call.Line.Item + 1);
+        return false;
+    }
 };
 
 // Name, fewest and most arguments, handler.
@@ -269,6 +290,8 @@ const ScriptCommands::Command ScriptCommands::Table[] = {
     {"cycle", 0, 1, Cycle},   {"seconds", 1, 1, Seconds}, {"get", 1, 1, Get},       {"set", 2, 2, Set},
     {"lcd", 0, 0, Lcd},       {"png", 1, 1, Png},         {"lamp", 0, 0, Lamp},     {"label", 1, 1, Label},
     {"memo", 0, 0, Memo},     {"render", 2, 5, Render},
+    // Flight data (flight_commands.cpp).
+    {"input", 3, 3, Input},   {"play", 1, 6, Play},       {"listen", 2, 2, Listen}, {"sleep", 1, 1, Sleep},
 };
 
 bool ScriptCommands::Execute(ScriptPanel &panel, const ScriptCall &call)

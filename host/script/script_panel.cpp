@@ -141,9 +141,16 @@ void ScriptPanel::PrintDisplay()
     }
 }
 
+void ScriptPanel::Warn(unsigned line, const std::string &what)
+{
+    std::fflush(Options.Output);
+    std::fprintf(Options.Errors, "vantro2-script:%u: warning: %s\n", line, what.c_str());
+}
+
 void ScriptPanel::PumpMessages()
 {
     if (Options.MaxPumps != 0 && ++Pumps > Options.MaxPumps) Finish();
+    PollLinks();
     if (PumpsToSkip > 0) {
         --PumpsToSkip;
         return;
@@ -156,17 +163,43 @@ void ScriptPanel::PumpMessages()
     ExecuteLines(true);
 }
 
+void ScriptPanel::MoveSlider(const SliderInfo &slider, s32 position)
+{
+    SliderPositions[&slider - Sliders] = position;
+    const u8 label = SliderChange(slider.TrackBar, position);
+    if (label != 0) SetLabel(label, position);
+}
+
+void ScriptPanel::MoveInput(u8 input, s32 raw)
+{
+    if (input < 8) MoveSlider(Sliders[input], raw);
+}
+
+// The step of "seconds" and "play": the time base's step, then the next values of a file
+// being played.
 void ScriptPanel::TimeStep()
 {
-    Timer1Tick();
-    if (++TimeSteps % 2 == 0) Timer2Tick();
+    TimeBaseStep();
+    if (!Player.Playing()) return;
+    Player.ApplyStep(*this);
+    if (!Player.Playing()) ReportClampedValues();
+}
+
+void ScriptPanel::ReportClampedValues()
+{
+    if (Player.ClampedValues() > 0)
+        Warn(PlayLine, PlayFile + ": values beyond the sensors' range were clamped " +
+                           std::to_string(Player.ClampedValues()) + " times");
 }
 
 bool ScriptPanel::RunTimeSteps(unsigned long steps, bool insidePump)
 {
     if (steps == 0) return false;
     if (RunDepth == 0 || !insidePump) {
-        for (unsigned long i = 0; i < steps; ++i) TimeStep();
+        for (unsigned long i = 0; i < steps; ++i) {
+            if (i > 0) PollLinks();
+            TimeStep();
+        }
         return false;
     }
     TimeStep();

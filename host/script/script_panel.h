@@ -1,8 +1,11 @@
 #pragma once
 // The scripted front panel: a FrontPanel whose messages come from a script of commands.
 #include <cstdio>
+#include <string>
 
 #include "../front_panel.h"
+#include "../flight/flight_track.h"
+#include "../flight/live_links.h"
 #include "../state_lookup.h"
 
 /// Where a script run writes and how far it may go.
@@ -11,11 +14,14 @@ struct ScriptOptions {
     std::FILE *Errors = stderr;  ///< the message of a bad line or a failed write
     long MaxRepeat = 100000000;  ///< largest count of tick1, tick2 and cycle (a typo must not run for days)
     bool WriteFiles = true;      ///< false: `png` checks its line but writes no file
+    bool RealTime = true;        ///< false: `listen` and `sleep` check their line but open no port and never wait
     long RepeatCap = 0;          ///< not 0: larger counts (and seconds x 20) run as this many
     unsigned long MaxPumps = 0;  ///< not 0: the script ends (status 0) after this many pumps
 };
 
-class ScriptPanel : public FrontPanel {
+struct SliderInfo;
+
+class ScriptPanel : public FrontPanel, public InputSink {
 public:
     /// Reads commands from `input`; `fileName` only names the script in messages.
     ScriptPanel(std::FILE *input, const char *fileName, const ScriptOptions &options = ScriptOptions());
@@ -34,11 +40,12 @@ public:
     void SetLabel(u8 label, s32 value) override;
     void SetLampColour(u32 colour) override { Lamp = colour; }
     void AppendCommLine(const char *text) override;
+    void MoveInput(u8 input, s32 raw) override;
 
     /// Steps of the instrument's time base: 50 ms of host time each, so 20 make a second.
     static constexpr unsigned StepsPerSecond = 20;
-    /// One 50 ms step: a Timer1 tick, and a Timer2 tick on every second step (Timer1 ticks
-    /// every 50 ms, Timer2 every 100 ms).
+    /// One 50 ms step: the time base's step (TimeBaseStep: a Timer1 tick, and a Timer2 tick
+    /// on every second step), then the next values of a file being played.
     void TimeStep();
     /// Runs `steps` time steps. While the instrument runs (and `insidePump`) the first step
     /// is delivered now and one more at each following pump, so every step is followed by one
@@ -71,6 +78,24 @@ private:
     [[noreturn]] void OutputFailed(int error);
     /// Ends the script: status 0 once every output byte is written.
     [[noreturn]] void Finish();
+    /// A warning on standard error naming the line `line`; the script goes on.
+    void Warn(unsigned line, const std::string &what);
+    /// The "slider" action: position, latch and value label.
+    void MoveSlider(const SliderInfo &slider, s32 position);
+    /// The warning at the end of a played file that had values beyond a sensor's range.
+    void ReportClampedValues();
+    /// Applies what the live links have received.
+    void PollLinks();
+
+    // Flight-data commands (host/script/flight_commands.cpp), each given its arguments.
+    /// input NAME VALUE UNIT
+    void CommandInput(unsigned args, char **argv);
+    /// play FILE [map MAPFILE] [ias-from-gs]; true if it ended the pump.
+    bool CommandPlay(unsigned args, char **argv, bool insidePump);
+    /// listen udp|nmea PORT
+    void CommandListen(unsigned args, char **argv);
+    /// sleep MS
+    void CommandSleep(unsigned args, char **argv);
 
     std::FILE *Input;
     const char *FileName;
@@ -78,7 +103,6 @@ private:
     unsigned LineNumber = 0;
     unsigned PumpsToSkip = 0;     ///< pumps left to pass with no event
     unsigned long TickStepsLeft = 0;  ///< time steps still to deliver, one per pump
-    unsigned long TimeSteps = 0;      ///< time steps delivered so far (Timer2 on the even ones)
     unsigned long Pumps = 0;          ///< pumps so far
     bool Calibrate = false;
     bool KeyFast = false;
@@ -87,4 +111,8 @@ private:
     u32 Lamp = 255;
     u32 MemoLines = 0;
     u32 DisplayImage[256 * 128];
+    FlightPlayer Player;
+    std::string PlayFile;   ///< the file being played, for its closing report
+    unsigned PlayLine = 0;  ///< the script line that started it
+    LiveLinks Links;
 };

@@ -20,6 +20,11 @@ const HelpRow HelpRows[] = {
     {"F1", "this help"},
     {"F12", "save the display as a PNG (--screenshot-dir, --screenshot-scale); the path is printed"},
     {"Ctrl+C", "copy the display picture to the clipboard"},
+    {"Right-click on the face", nullptr},
+    {"Play a demo flight", "play one of the demo flights into the instrument's inputs"},
+    {"Open a flight file...", "play a CSV, IGC or FlightGear record file"},
+    {"Pause / Resume", "hold the playing flight / play on"},
+    {"Speed x1, x10, x60", "simulated seconds per second of the playing flight"},
 };
 const int HelpRowCount = static_cast<int>(std::size(HelpRows));
 

@@ -1,6 +1,7 @@
 // Program entry: the command line (read before any display is needed), the application
 // object, the front panel window with what the options add to it, its message loop.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
@@ -8,6 +9,7 @@
 
 #include "desktop_extras.h"
 #include "display_check.h"
+#include "flight_control.h"
 #include "pcmain.h"
 #include "window_options.h"
 
@@ -20,12 +22,26 @@ QStringList Arguments(int argc, char **argv)
     return arguments;
 }
 
+/// The flight-data options: played files and live links, all opt-in. False after a message
+/// on standard error for a bad value or file. (The command line was read whole before.)
+bool SetUpFlight(const QStringList &arguments, FlightControl &flight)
+{
+    QCommandLineParser parser;
+    DefineWindowOptions(parser);
+    parser.parse(arguments);
+    QString error;
+    if (StartFlightOptions(parser, flight, error)) return true;
+    std::fprintf(stderr, "vantro2: %s\n", qPrintable(error));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     WindowOptions options;
-    switch (ParseWindowOptions(Arguments(argc, argv), options)) {
+    const QStringList arguments = Arguments(argc, argv);
+    switch (ParseWindowOptions(arguments, options)) {
     case CommandLineVerdict::ExitOk: return 0;
     case CommandLineVerdict::ExitBad: return 2;
     case CommandLineVerdict::Run: break;
@@ -45,6 +61,8 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "vantro2: %s\n", qPrintable(error));
             return 2;
         }
+        FlightControl flight(&form);
+        if (!SetUpFlight(arguments, flight)) return 2;
         form.show();
         extras.Start();
         application.exec();

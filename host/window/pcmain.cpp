@@ -36,8 +36,8 @@ constexpr int CommFlushMs = 50;     // the text box is brought up to date 20 tim
 constexpr int WheelNotch = 120;     // one notch of an ordinary mouse wheel
 // The time base: 20 Timer1 ticks make the SlowTick the instrument counts as one second;
 // Timer2 latches the RPM pulses of 100 ms.
-constexpr int Timer1Ms = 50;
-constexpr int Timer2Ms = 100;
+constexpr int Timer1Ms = TimeStepMs;
+constexpr int Timer2Ms = 2 * TimeStepMs;
 
 // Panel colour around the display (the classic scroll-bar grey).
 const QColor ScrollBarColour(0xD4, 0xD0, 0xC8);
@@ -388,6 +388,7 @@ void TForm1::PumpMessages()
 {
     if (SplashFramePumping()) HoldSplashFrame();
     QCoreApplication::processEvents();
+    if (AfterPump) AfterPump();
     SincePump.start();
 }
 

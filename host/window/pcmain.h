@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "../front_panel.h"
 
@@ -111,6 +112,8 @@ public:
     /// How long each start-up frame stays on the display, in milliseconds (80 frames make
     /// the animation); 0 shows them as fast as the instrument draws them.
     int SplashFrameMs = 30;
+    /// Runs in every pump after the window's events (flight playback and live links).
+    std::function<void()> AfterPump;
 
     // Control actions.
     void Button1Click();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "flight_control.h"
 #include "vantro2_version.h"
 
 namespace {
@@ -57,8 +58,9 @@ const OptionRow OptionRows[] = {
      }},
 };
 
-/// The parser with every option of the table, --help and --version.
-void DefineOptions(QCommandLineParser &parser)
+} // namespace
+
+void DefineWindowOptions(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
         "Desktop simulator of the VANTRO-2 flight and engine monitor. Keys: F1 lists every key and mouse binding.");
@@ -67,7 +69,10 @@ void DefineOptions(QCommandLineParser &parser)
     parser.addOption(QCommandLineOption(QStringList{"version"}, "Show the version and exit."));
     for (const OptionRow &row : OptionRows)
         parser.addOption(QCommandLineOption(QStringList{row.Name}, row.Help, row.ValueName ? row.ValueName : QString()));
+    AddFlightOptions(parser);
 }
+
+namespace {
 
 QString UsageOf(const QCommandLineParser &parser)
 {
@@ -86,7 +91,7 @@ CommandLineVerdict Reject(const QCommandLineParser &parser, const QString &probl
 CommandLineVerdict ParseWindowOptions(const QStringList &arguments, WindowOptions &options)
 {
     QCommandLineParser parser;
-    DefineOptions(parser);
+    DefineWindowOptions(parser);
     if (!parser.parse(arguments)) return Reject(parser, parser.errorText());
     if (parser.isSet("help")) {
         std::fputs(qPrintable(UsageOf(parser)), stdout);

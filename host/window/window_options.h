@@ -13,6 +13,12 @@ struct WindowOptions {
     int Zoom = 1;             ///< whole-number scale of the whole window
 };
 
+class QCommandLineParser;
+
+/// Puts every option of the window program into `parser`: --help, --version, the rows of the
+/// option table and the flight-data options (flight_control.h).
+void DefineWindowOptions(QCommandLineParser &parser);
+
 /// How the program goes on after its command line has been read.
 enum class CommandLineVerdict { Run, ExitOk, ExitBad };
 

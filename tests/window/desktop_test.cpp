@@ -322,7 +322,8 @@ TEST_F(DesktopTest, F1ShowsEveryBindingIncludingTheLaptopKeys)
         for (int column = 0; column < 2; ++column)
             if (table->item(row, column) != nullptr) all += table->item(row, column)->text() + "\n";
     for (const char *binding : {"Return", "Enter", "Left arrow", "Right arrow", "Up arrow", "+", "=", "Down arrow", "-",
-                                "wheel", "F1", "F12", "Ctrl+C", "ON", "OFF"})
+                                "wheel", "F1", "F12", "Ctrl+C", "ON", "OFF", "Right-click", "Play a demo flight",
+                                "Open a flight file", "Pause", "Resume", "Speed x1, x10, x60"})
         EXPECT_TRUE(all.contains(binding)) << binding;
     EXPECT_EQ(KeySlot, 0);  // F1 is no instrument key
 }
