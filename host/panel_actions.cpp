@@ -14,8 +14,12 @@ const SliderInfo Sliders[8] = {
     {8, "vsi", "VSI", 15, 16, &InputVsi},
 };
 
+void (*KeyClickWatcher)(u8 code) = nullptr;
+const char *const KeyScriptNames[5] = {"centre", "cw", "ccw", "left", "right"};
+
 void KeyClick(u8 code)
 {
+    if (KeyClickWatcher != nullptr) KeyClickWatcher(code);
     if (KeySlot == 0) KeySlot = code;
 }
 

@@ -5,6 +5,10 @@
 
 /// A click on a push button or knob button: stores the key code only while KeySlot is empty.
 void KeyClick(u8 code);
+/// Told of every key click before it is stored (a session recorder); nullptr when nobody listens.
+extern void (*KeyClickWatcher)(u8 code);
+/// Script names of the key codes 1..5 (centre, cw, ccw, left, right), index code - 1.
+extern const char *const KeyScriptNames[5];
 
 /// One slider of the panel: its TrackBar number, its name, its value label and its latch.
 struct SliderInfo {

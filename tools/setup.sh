@@ -5,7 +5,7 @@
 # browser test's npm packages with --web).
 set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
-packages="build-essential cmake pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev zlib1g-dev libgtest-dev libgmock-dev libxcb1-dev xvfb xauth fonts-liberation2 clang libclang-rt-14-dev"
+packages="build-essential cmake pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev zlib1g-dev libgtest-dev libgmock-dev libxcb1-dev xvfb xauth fonts-liberation2 clang libclang-rt-14-dev help2man desktop-file-utils appstream debootstrap"
 sanitize=no fuzz=no web=no
 for arg in "$@"; do
     case $arg in

@@ -430,22 +430,27 @@ bool ParseCount(const char *text, u64 low, u64 high, u64 &value)
     return true;
 }
 
+const char Program[] = "vantro2-fuzz";
+const char UsageText[] =
+    "usage: vantro2-fuzz [--seed N] [--seeds COUNT | --min-seeds COUNT --budget-seconds S] [--events N]\n"
+    "                    [--long] [--script FILE [--expect FILE]]\n"
+    "  --seed N       first seed (default 1)\n"
+    "  --seeds COUNT  number of seeds from the first (default 1; --long: 1000)\n"
+    "  --min-seeds COUNT, --budget-seconds S\n"
+    "                 at least COUNT seeds, then further seeds until S seconds have\n"
+    "                 passed since the start (a seed once started runs to its end)\n"
+    "  --events N     events per seed (default 20000; --long: 200000)\n"
+    "  --long         the long run: many seeds of many events, progress every 10 s\n"
+    "  --script FILE  also write the script of the first failing seed to FILE (of the\n"
+    "                 last seed when none fails)\n"
+    "  --expect FILE  with --script and no failure: what the script's probes must print\n"
+    "  -h, --help     show this help and exit\n"
+    "  --version      show the version and exit\n";
+
 int Usage(const char *problem)
 {
-    if (problem != nullptr) std::fprintf(stderr, "vantro2-fuzz: %s\n", problem);
-    std::fprintf(stderr,
-                 "usage: vantro2-fuzz [--seed N] [--seeds COUNT | --min-seeds COUNT --budget-seconds S] [--events N]\n"
-                 "                    [--long] [--script FILE [--expect FILE]]\n"
-                 "  --seed N       first seed (default 1)\n"
-                 "  --seeds COUNT  number of seeds from the first (default 1; --long: 1000)\n"
-                 "  --min-seeds COUNT, --budget-seconds S\n"
-                 "                 at least COUNT seeds, then further seeds until S seconds have\n"
-                 "                 passed since the start (a seed once started runs to its end)\n"
-                 "  --events N     events per seed (default 20000; --long: 200000)\n"
-                 "  --long         the long run: many seeds of many events, progress every 10 s\n"
-                 "  --script FILE  also write the script of the first failing seed to FILE (of the\n"
-                 "                 last seed when none fails)\n"
-                 "  --expect FILE  with --script and no failure: what the script's probes must print\n");
+    std::fprintf(stderr, "%s: %s\n", Program, problem);
+    std::fputs(UsageText, stderr);
     return 2;
 }
 
@@ -514,8 +519,12 @@ int main(int argc, char **argv)
             options.ScriptFile = argv[++i];
         } else if (std::strcmp(arg, "--expect") == 0 && hasValue) {
             options.ExpectFile = argv[++i];
+        } else if (AnswerHelpOrVersion(arg, Program, UsageText)) {
+            return 0;
+        } else if (LooksLikeOption(arg) && !hasValue) {
+            return Usage((std::string("unknown or incomplete option ") + arg).c_str());
         } else {
-            return Usage("unknown or incomplete option");
+            return RejectOption(arg, Program, UsageText);
         }
     }
     if (seedsGiven && minSeedsGiven) return Usage("--seeds and --min-seeds exclude each other");

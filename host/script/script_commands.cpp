@@ -14,12 +14,6 @@
 #include "../state_lookup.h"
 #include "render_extras.h"
 
-namespace {
-
-const char *const KeyNames[] = {"centre", "cw", "ccw", "left", "right"};
-
-} // namespace
-
 /// One line being executed: its words, and whether it runs inside a pump of the instrument.
 struct ScriptCall {
     Words &Line;
@@ -78,7 +72,7 @@ struct ScriptCommands {
     {
         long code = 0;
         for (unsigned i = 0; i < 5; ++i)
-            if (std::strcmp(call.Arg(1), KeyNames[i]) == 0) code = static_cast<long>(i) + 1;
+            if (std::strcmp(call.Arg(1), KeyScriptNames[i]) == 0) code = static_cast<long>(i) + 1;
         if (code == 0 && !ParseBoundedLong(call.Arg(1), 1, 5, code))
             panel.Fail("unknown key (centre, cw, ccw, left, right or 1..5)");
         KeyClick(static_cast<u8>(code));

@@ -20,9 +20,12 @@
 
 namespace {
 
+const char UsageText[] =
+    "usage: vantro2-window-bench --benchmark SECONDS   (SECONDS 1..86400)\n";
+
 int Usage()
 {
-    std::fprintf(stderr, "usage: vantro2-window-bench --benchmark SECONDS   (SECONDS 1..86400)\n");
+    std::fputs(UsageText, stderr);
     return 2;
 }
 
@@ -30,6 +33,7 @@ int Usage()
 
 int main(int argc, char **argv)
 {
+    if (argc == 2 && AnswerHelpOrVersion(argv[1], "vantro2-window-bench", UsageText)) return 0;
     if (argc != 3 || std::strcmp(argv[1], "--benchmark") != 0) return Usage();
     long seconds = 0;
     if (!ParseBoundedLong(argv[2], 1, 86400, seconds)) return Usage();

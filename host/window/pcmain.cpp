@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <QWheelEvent>
 #include <QWindow>
+#include <cmath>
 #include <vector>
 
 #include "../../lcd/framebuffer.h"
@@ -21,6 +22,7 @@
 #include "../main_loop.h"
 #include "../panel_actions.h"
 #include "face_jpeg.h"
+#include "sharp_display.h"
 
 TForm1 *Form1 = nullptr;
 
@@ -64,7 +66,7 @@ struct KeyBinding {
 const KeyBinding KeyBindings[] = {
     {Qt::Key_Return, KeyCentre, false}, {Qt::Key_Enter, KeyCentre, false},
     {Qt::Key_Left, KeyLeft, false},     {Qt::Key_Right, KeyRight, false},
-    {Qt::Key_Up, KeyClockwise, true},   {Qt::Key_Plus, KeyClockwise, true},
+    {Qt::Key_Up, KeyClockwise, true},   {Qt::Key_Plus, KeyClockwise, true}, {Qt::Key_Equal, KeyClockwise, true},
     {Qt::Key_Down, KeyAntiClockwise, true}, {Qt::Key_Minus, KeyAntiClockwise, true},
 };
 
@@ -109,7 +111,8 @@ void LcdImage::BringToScreen()
 void LcdImage::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, Picture);
+    if (devicePixelRatioF() == 1.0) painter.drawImage(0, 0, Picture);
+    else PaintSharpDisplay(painter, Picture, size());  // a scaled screen or --zoom
 }
 
 void ClickArea::mousePressEvent(QMouseEvent *event)
@@ -329,8 +332,15 @@ void TForm1::ShowFace()
     int width = 0, height = 0;
     if (!DecodeJpeg(FaceJpeg, sizeof FaceJpeg, rgb, width, height)) return;  // a plain face
     const QImage decoded(rgb.data(), width, height, width * 3, QImage::Format_RGB888);
-    Image2->setPixmap(QPixmap::fromImage(
-        decoded.scaled(Image2->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    QImage face = decoded.scaled(Image2->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Enlarged a whole number of times (--zoom, a 200 % screen) the face's pixels grow as
+    // blocks, not blurred; other scales keep the toolkit's smooth scaling.
+    const qreal ratio = devicePixelRatioF();
+    if (ratio > 1.0 && ratio == std::floor(ratio)) {
+        face = face.scaled(Image2->size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        face.setDevicePixelRatio(ratio);
+    }
+    Image2->setPixmap(QPixmap::fromImage(face));
 }
 
 // Once the window system has put its frame around the window, the framed window is centred.

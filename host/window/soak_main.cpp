@@ -29,10 +29,13 @@ struct MemorySample {
     long HwmKb;
 };
 
+const char UsageText[] =
+    "usage: vantro2-window-soak SECONDS [SAMPLE_SECONDS [TOLERANCE_KB]]\n"
+    "       SECONDS 4..86400, SAMPLE_SECONDS 1..3600 (default 60), TOLERANCE_KB (default 1024)\n";
+
 int Usage()
 {
-    std::fprintf(stderr, "usage: vantro2-window-soak SECONDS [SAMPLE_SECONDS [TOLERANCE_KB]]\n"
-                         "       SECONDS 4..86400, SAMPLE_SECONDS 1..3600 (default 60), TOLERANCE_KB (default 1024)\n");
+    std::fputs(UsageText, stderr);
     return 2;
 }
 
@@ -58,6 +61,7 @@ void PersonAct(TForm1 &form, std::mt19937 &random)
 
 int main(int argc, char **argv)
 {
+    if (argc == 2 && AnswerHelpOrVersion(argv[1], "vantro2-window-soak", UsageText)) return 0;
     long seconds = 0, sampleSeconds = 60, toleranceKb = 1024;
     if (argc < 2 || argc > 4 || !ParseBoundedLong(argv[1], 4, 86400, seconds)) return Usage();
     if (argc > 2 && !ParseBoundedLong(argv[2], 1, 3600, sampleSeconds)) return Usage();

@@ -578,7 +578,7 @@ TEST_F(WindowTest, KeysWorkTheButtonsWhateverHasTheFocus)
     const std::pair<int, int> keys[] = {
         {Qt::Key_Return, KeyCentre},  {Qt::Key_Enter, KeyCentre},        {Qt::Key_Left, KeyLeft},
         {Qt::Key_Right, KeyRight},    {Qt::Key_Up, KeyClockwise},        {Qt::Key_Plus, KeyClockwise},
-        {Qt::Key_Down, KeyAntiClockwise}, {Qt::Key_Minus, KeyAntiClockwise},
+        {Qt::Key_Down, KeyAntiClockwise}, {Qt::Key_Minus, KeyAntiClockwise}, {Qt::Key_Equal, KeyClockwise},
     };
     QWidget *targets[] = {Form->TrackBar2, Form->Button1, Form->Button3, Form->CheckBox2, Form->Memo1, Form.get()};
     for (QWidget *target : targets) {
