@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "host/display_copy.h"
 #include "host/panel_actions.h"
 #include "host/png_encoder.h"
 #include "lcd/framebuffer.h"
@@ -128,7 +129,8 @@ TEST(PngEncoder, DisplayPictureIsSmallAndExact)
     DrawText(4, 10, "VANTRO-2", 1, 0);
     DrawSmallText(2, 50, "0123456789 ABC", 100);
     std::vector<u32> pixels(256 * 128);
-    PaintDisplayImage(pixels.data(), 256);
+    DisplayCopy copy;
+    copy.Paint(pixels.data(), 256);
     ExpectDecodesTo(pixels, 256, 128);
     std::vector<u8> png;
     EncodePng(pixels.data(), 256, 128, png);
