@@ -4,7 +4,7 @@
 
 #include "host/main_loop.h"
 #include "screens/main_page.h"
-#include "unit/measure_state.h"
+#include "host/host_measure_state.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ class RpmTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetMeasurementState();
+        ResetMeasurementStateWithoutPanel();
         RpmFilter = 10;  // no averaging unless a test picks a band
     }
     void TearDown() override { Panel = nullptr; }
@@ -163,7 +163,7 @@ class FuelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetMeasurementState();
+        ResetMeasurementStateWithoutPanel();
         TankFilter = 0;  // readings straight through unless a test picks a filter
     }
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "unit/measure_state.h"
+#include "instrument/measure_state.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "instrument/host_time.h"
-#include "unit/measure_state.h"
+#include "instrument/measure_state.h"
 
 namespace {
 

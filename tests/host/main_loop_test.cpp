@@ -15,7 +15,7 @@
 #include "screens/main_page.h"
 #include "screens/navigation.h"
 #include "screens/screens.h"
-#include "measure_state.h"
+#include "host/host_measure_state.h"
 #include "test_panel.h"
 
 namespace {
@@ -91,7 +91,7 @@ TEST_F(MainLoopTest, StopwatchCountsSlowTicksOnlyWhileRunning)
 TEST_F(MainLoopTest, AnHourAtTwentyLitresPerHourUsesTwentyLitres)
 {
     for (unsigned cyclesPerStep : {1u, 3u}) {
-        ResetMeasurementState();
+        ResetMeasurementStateWithoutPanel();
         Panel = &panel;
         FuelLevelMode = FuelLevelCalculate;
         TankSize = 45;

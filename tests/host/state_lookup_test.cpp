@@ -9,7 +9,7 @@
 #include "host/main_loop.h"
 #include "host/state_lookup.h"
 #include "lcd/framebuffer.h"
-#include "measure_state.h"
+#include "host/host_measure_state.h"
 #include "screens/navigation.h"
 #include "screens/screens.h"
 #include "test_panel.h"
@@ -82,7 +82,7 @@ TEST(StateLookupTest, EveryAcceptedExtremeIsSafeOnEveryScreen)
 {
     // Cruise: every input moving, so the averaging, the filters and the fuel counting run.
     TestPanel panel;
-    ResetMeasurementState();
+    ResetMeasurementStateWithoutPanel();
     Panel = &panel;
     panel.RpmSlider = 120;
     InputAltitude = 2900, InputAirspeed = 602, InputVolts = 1725, InputOat = 2334;

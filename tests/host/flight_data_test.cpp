@@ -17,7 +17,7 @@
 #include "instrument/engine_fuel.h"
 #include "instrument/inputs.h"
 #include "instrument/settings.h"
-#include "unit/test_panel.h"
+#include "host/test_panel.h"
 
 namespace {
 

@@ -1,35 +1,17 @@
 #pragma once
 // Puts the measurement units into a known state: factory settings, inputs at 0, filters,
-// live values, maxima, alarms and counters cleared, an erased flight log and no panel.
+// live values, maxima, alarms and counters cleared, an erased flight log.
 #include <cstring>
 
 #include "instrument/airdata.h"
 #include "instrument/engine_fuel.h"
 #include "instrument/flight.h"
 #include "instrument/flight_log_store.h"
-#include "host/front_panel.h"
 #include "instrument/inputs.h"
 #include "instrument/settings.h"
 
-/// A front panel whose RPM slider stands where the test puts it.
-class RpmSliderPanel : public FrontPanel {
-public:
-    s32 Position = 0;
-    void PumpMessages() override {}
-    void BlitLcd() override {}
-    void HideDisplay() override {}
-    void ShowDisplay() override {}
-    bool CalibrateChecked() override { return false; }
-    bool KeyFastChecked() override { return false; }
-    s32 RpmSliderPosition() override { return Position; }
-    void SetLabel(u8, s32) override {}
-    void SetLampColour(u32) override {}
-    void AppendCommLine(const char *) override {}
-};
-
 inline void ResetMeasurementState()
 {
-    Panel = nullptr;
     LoadFactoryDefaults();
     LoadCalibrationDefaults();
     InputAltitude = InputVsi = InputAirspeed = InputVolts = InputFuelLevel = InputOat = InputFuelFlow = 0;
