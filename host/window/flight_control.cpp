@@ -18,7 +18,6 @@ const char *const FlightControl::DemoNames[2] = {"circuit", "cross-country"};
 namespace {
 
 constexpr unsigned SpeedChoices[] = {1, 10, 60};
-constexpr unsigned MaxSpeed = 600;
 
 } // namespace
 
@@ -28,12 +27,13 @@ static void LoadDemoFlights() { Q_INIT_RESOURCE(flights); }
 FlightControl::FlightControl(TForm1 *form) : QObject(form), Form(form)
 {
     LoadDemoFlights();
+    Clock.start();
     Form->AfterPump = [this] { AfterPump(); };
     Form->installEventFilter(this);
     for (u8 i = 0; i < 8; ++i) {
         QSlider *slider = Form->TrackBarByNumber(Sliders[i].TrackBar);
         auto handBack = [this, i] {
-            if (Released[i] || (!Player.Playing() && !Links.Listening())) return;
+            if (Released[i] || (!Pacer.Playing() && !Links.Listening())) return;
             Released[i] = true;
             Form->StatusBar1->showMessage(QString("%1 is yours again").arg(Sliders[i].Title), 3000);
         };
@@ -91,42 +91,29 @@ void FlightControl::Start(FlightTrack track, const QString &name)
 {
     for (bool &released : Released) released = false;
     Name = name;
-    Halted = false;
-    Delivered = 0;
-    Player.Start(std::move(track), 1000 / TimeStepMs, *this);
-    RestartClock();
-    TakeTime(Player.Playing());
-    Form->StatusBar1->showMessage(QString("Playing %1 at x%2").arg(Name).arg(Rate));
+    Pacer.Start(std::move(track), *this, Clock.elapsed());
+    TakeTime(Pacer.Playing());
+    Form->StatusBar1->showMessage(QString("Playing %1 at x%2").arg(Name).arg(Pacer.Speed()));
     if (RunDepth == 0) QTimer::singleShot(0, Form, &TForm1::Button1Click);
 }
 
 void FlightControl::SetSpeed(unsigned speed)
 {
-    Rate = speed < 1 ? 1 : (speed > MaxSpeed ? MaxSpeed : speed);
-    RestartClock();
+    Pacer.SetSpeed(speed, Clock.elapsed());
 }
 
 void FlightControl::Pause()
 {
-    if (!Player.Playing() || Halted) return;
-    Halted = true;
+    if (!Pacer.Pause()) return;
     TakeTime(false);
     Form->StatusBar1->showMessage(QString("Paused %1").arg(Name));
 }
 
 void FlightControl::Resume()
 {
-    if (!Player.Playing() || !Halted) return;
-    Halted = false;
-    RestartClock();
+    if (!Pacer.Resume(Clock.elapsed())) return;
     TakeTime(true);
-    Form->StatusBar1->showMessage(QString("Playing %1 at x%2").arg(Name).arg(Rate));
-}
-
-void FlightControl::RestartClock()
-{
-    Clock.start();
-    ClockBase = Delivered;
+    Form->StatusBar1->showMessage(QString("Playing %1 at x%2").arg(Name).arg(Pacer.Speed()));
 }
 
 void FlightControl::TakeTime(bool take)
@@ -146,24 +133,16 @@ void FlightControl::MoveInput(u8 input, s32 raw)
     Form->TrackBarByNumber(Sliders[input].TrackBar)->setValue(raw);
 }
 
-// One step a pump at most, so that every step is followed by a cycle and no SlowTick or
-// FuelTick of the recorded time is lost, however far behind the wall clock the steps are.
 void FlightControl::AfterPump()
 {
     if (Links.Listening()) {
         const std::string problem = Links.Poll(*this);
         if (!problem.empty()) Form->StatusBar1->showMessage(QString::fromStdString(problem), 3000);
     }
-    if (!Player.Playing() || Halted) return;
-    const qint64 due = Clock.elapsed() * Rate / TimeStepMs;
-    if (Delivered - ClockBase >= due) return;
-    TimeBaseStep();
-    ++Delivered;
-    Player.ApplyStep(*this);
-    if (Player.Playing()) return;
+    if (!Pacer.Pump(Clock.elapsed(), *this)) return;
     TakeTime(false);
     QString end = QString("%1 ended").arg(Name);
-    if (Player.ClampedValues() > 0) end += QString(": values beyond the sensors' range were clamped %1 times").arg(Player.ClampedValues());
+    if (Pacer.ClampedValues() > 0) end += QString(": values beyond the sensors' range were clamped %1 times").arg(Pacer.ClampedValues());
     Form->StatusBar1->showMessage(end);
 }
 
@@ -188,13 +167,13 @@ void FlightControl::ShowMenu(const QPoint &at)
     }
     menu.addAction("Open a flight file...", this, &FlightControl::OpenFileDialog);
     menu.addSeparator();
-    menu.addAction("Pause", this, &FlightControl::Pause)->setEnabled(Player.Playing() && !Halted);
-    menu.addAction("Resume", this, &FlightControl::Resume)->setEnabled(Player.Playing() && Halted);
+    menu.addAction("Pause", this, &FlightControl::Pause)->setEnabled(Pacer.Playing() && !Pacer.Paused());
+    menu.addAction("Resume", this, &FlightControl::Resume)->setEnabled(Pacer.Playing() && Pacer.Paused());
     menu.addSeparator();
     for (unsigned speed : SpeedChoices) {
         QAction *action = menu.addAction(QString("Speed x%1").arg(speed), this, [this, speed] { SetSpeed(speed); });
         action->setCheckable(true);
-        action->setChecked(Rate == speed);
+        action->setChecked(Pacer.Speed() == speed);
     }
     menu.exec(at);
 }
@@ -237,8 +216,8 @@ bool StartFlightOptions(const QCommandLineParser &parser, FlightControl &flight,
 {
     bool ok = false;
     const unsigned speed = parser.value("speed").toUInt(&ok);
-    if (!ok || speed < 1 || speed > MaxSpeed) {
-        error = QString("--speed wants 1..%1, not \"%2\"").arg(MaxSpeed).arg(parser.value("speed"));
+    if (!ok || speed < 1 || speed > MaxFlightSpeed) {
+        error = QString("--speed wants 1..%1, not \"%2\"").arg(MaxFlightSpeed).arg(parser.value("speed"));
         return false;
     }
     flight.SetSpeed(speed);

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "../flight/flight_files.h"
+#include "../flight/flight_pacer.h"
 #include "../flight/live_links.h"
 
 class TForm1;
@@ -29,15 +30,15 @@ public:
     bool Listen(unsigned port, bool nmea, QString &error);
     /// Simulated seconds per wall-clock second (1..600).
     void SetSpeed(unsigned speed);
-    unsigned Speed() const { return Rate; }
+    unsigned Speed() const { return Pacer.Speed(); }
     void Pause();
     void Resume();
-    bool Playing() const { return Player.Playing(); }
-    bool Paused() const { return Halted; }
+    bool Playing() const { return Pacer.Playing(); }
+    bool Paused() const { return Pacer.Paused(); }
     /// True once the user has taken the slider of `input` (0..7) back.
     bool HandedBack(u8 input) const { return Released[input]; }
     /// The steps of the file played so far.
-    unsigned StepsPlayed() const { return Delivered; }
+    unsigned StepsPlayed() const { return Pacer.StepsPlayed(); }
 
     void MoveInput(u8 input, s32 raw) override;
     /// Runs in every pump: the steps of simulated time that are due, and the live links.
@@ -55,19 +56,14 @@ private:
     void Start(FlightTrack track, const QString &name);
     /// While a file plays, the playback delivers the timer ticks itself.
     void TakeTime(bool take);
-    void RestartClock();
     void OpenFileDialog();
 
     TForm1 *Form;
-    FlightPlayer Player;
+    FlightPacer Pacer;
     LiveLinks Links;
     QString Name;
-    unsigned Rate = 1;
-    bool Halted = false;
     bool Released[8] = {};
-    QElapsedTimer Clock;
-    unsigned Delivered = 0;   ///< steps since Start
-    unsigned ClockBase = 0;   ///< steps delivered when the clock was restarted
+    QElapsedTimer Clock;      ///< the wall clock the playback keeps pace with
 };
 
 /// Adds --play, --speed, --map, --ias-from-gs, --listen and --nmea to a parser.
