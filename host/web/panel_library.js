@@ -27,5 +27,7 @@ mergeInto(LibraryManager.library, {
   panel_add_slider: function(trackBar, title, nameLabel, valueLabel) {
     VantroPage.addSlider(trackBar, UTF8ToString(title), nameLabel, valueLabel);
   },
+  panel_set_slider: function(trackBar, position) { VantroPage.setSlider(trackBar, position); },
+  panel_flight_status: function(text) { VantroPage.flightStatus(UTF8ToString(text)); },
   panel_start_timers: function(timer1Ms, timer2Ms) { VantroPage.startTimers(timer1Ms, timer2Ms); },
 });

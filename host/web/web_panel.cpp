@@ -7,6 +7,7 @@
 
 #include "../../instrument/host_time.h"
 #include "../../lcd/framebuffer.h"
+#include "../flight/flight_files.h"
 #include "../main_loop.h"
 #include "../panel_actions.h"
 
@@ -22,11 +23,17 @@ void panel_set_label(int label, int value);
 void panel_set_lamp(u32 colour);
 void panel_add_slider(int trackBar, const char *title, int nameLabel, int valueLabel);
 void panel_start_timers(int timer1Ms, int timer2Ms);
+void panel_set_slider(int trackBar, int position);
+void panel_flight_status(const char *text);
 }
 
 namespace {
 
 constexpr double YieldBudgetMs = 10;  // the browser gets control back at least this often
+
+/// The demo flights, embedded in the page's file system by the build (host/web/CMakeLists.txt).
+const char *const DemoFlights[] = {"circuit", "cross-country"};
+constexpr s32 DemoFlightCount = sizeof DemoFlights / sizeof DemoFlights[0];
 
 /// A display pixel as the canvas stores it: the bytes R, G, B, A in memory order.
 u32 CanvasColour(u32 argb)
@@ -91,6 +98,13 @@ void WebPanel::PumpMessages()
         LastYieldMs = emscripten_get_now();
     }
     DeliverQueuedEvents();
+    if (!Flight.Pump(emscripten_get_now(), *this)) return;
+    char end[96];
+    const size_t length = static_cast<size_t>(std::snprintf(end, sizeof end, "%s ended", DemoFlights[DemoPlayed]));
+    if (Flight.ClampedValues() > 0)
+        std::snprintf(end + length, sizeof end - length, ": values beyond the sensors' range were clamped %u times",
+                      Flight.ClampedValues());
+    panel_flight_status(end);
 }
 
 void WebPanel::DeliverQueuedEvents()
@@ -116,28 +130,82 @@ bool WebPanel::Deliver(const PageEvent &event)
     case PageEventSlider: {
         const SliderInfo *slider = event.A >= 1 && event.A <= 8 ? SliderByTrackBar(static_cast<u8>(event.A)) : nullptr;
         if (slider == nullptr || event.B < SliderMin || event.B > SliderMax) return false;
-        if (slider->Latch == nullptr) RpmSlider = event.B;
-        const u8 label = SliderChange(slider->TrackBar, event.B);
-        if (label != 0) SetLabel(label, event.B);
+        Released[slider - Sliders] = true;
+        MoveSlider(*slider, event.B);
         return true;
     }
     case PageEventCheck:
         if ((event.A != 0 && event.A != 1) || (event.B != 0 && event.B != 1)) return false;
         (event.A == 0 ? Calibrate : KeyFast) = event.B == 1;
         return true;
+    // While a flight plays, its steps are the timer ticks.
     case PageEventTimer1:
-        Timer1Tick();
+        if (!Flight.TakesTime()) Timer1Tick();
         return true;
     case PageEventTimer2:
-        Timer2Tick();
+        if (!Flight.TakesTime()) Timer2Tick();
         return true;
     case PageEventClock:
         if (!ValidClock(event.A, event.B)) return false;
         FreezeClock(event.A, event.B);
         return true;
+    case PageEventDemo:
+        return PlayDemo(event.A);
+    case PageEventHold:
+        if (event.A != 0 && event.A != 1) return false;
+        if (event.A == 1 ? Flight.Pause() : Flight.Resume(emscripten_get_now())) ShowFlightStatus();
+        return true;
+    case PageEventSpeed:
+        if (event.A < 1 || event.A > static_cast<s32>(MaxFlightSpeed)) return false;
+        Flight.SetSpeed(static_cast<unsigned>(event.A), emscripten_get_now());
+        if (Flight.TakesTime()) ShowFlightStatus();
+        return true;
     default:
         return false;
     }
+}
+
+// The first row is on the inputs before the instrument's first cycle; "ON" is pressed for
+// the person when the instrument is off.
+bool WebPanel::PlayDemo(s32 number)
+{
+    if (number < 0 || number >= DemoFlightCount) return false;
+    char path[64];
+    std::snprintf(path, sizeof path, "/flights/%s.csv", DemoFlights[number]);
+    FlightTrack track;
+    std::string message;
+    if (!ReadFlightFile(path, {}, track, message)) {
+        panel_flight_status(message.c_str());
+        return true;
+    }
+    for (bool &released : Released) released = false;
+    DemoPlayed = number;
+    Flight.Start(std::move(track), *this, emscripten_get_now());
+    ShowFlightStatus();
+    if (RunDepth == 0) InstrumentMainLoop();
+    return true;
+}
+
+void WebPanel::ShowFlightStatus()
+{
+    char text[64];
+    if (Flight.Paused()) std::snprintf(text, sizeof text, "Paused %s", DemoFlights[DemoPlayed]);
+    else std::snprintf(text, sizeof text, "Playing %s at x%u", DemoFlights[DemoPlayed], Flight.Speed());
+    panel_flight_status(text);
+}
+
+void WebPanel::MoveInput(u8 input, s32 raw)
+{
+    if (input >= 8 || Released[input]) return;
+    MoveSlider(Sliders[input], raw);
+    panel_set_slider(Sliders[input].TrackBar, raw);
+}
+
+void WebPanel::MoveSlider(const SliderInfo &slider, s32 position)
+{
+    if (slider.Latch == nullptr) RpmSlider = position;
+    const u8 label = SliderChange(slider.TrackBar, position);
+    if (label != 0) SetLabel(label, position);
 }
 
 void WebPanel::BlitLcd()

@@ -4,7 +4,10 @@
 // loop, as the desktop window's does. The blocking loop runs unchanged: built with Asyncify,
 // the pump hands control back to the browser about every 10 ms (and once per frame during the
 // start-up animation, which plays at the pace of redrawing) and carries on where it was.
+#include "../flight/flight_pacer.h"
 #include "../front_panel.h"
+
+struct SliderInfo;
 
 /// Kinds of the page's events; host/web/page/panel.js sends the same numbers.
 enum PageEventKind : s32 {
@@ -17,6 +20,9 @@ enum PageEventKind : s32 {
     PageEventTimer1 = 6,
     PageEventTimer2 = 7,
     PageEventClock = 8,   ///< YYYYMMDD, HHMMSS: the host clock stands still at that time
+    PageEventDemo = 9,    ///< demo flight 0 circuit, 1 cross-country: plays it (pressing "ON" if off)
+    PageEventHold = 10,   ///< 1 pauses the flight, 0 resumes it
+    PageEventSpeed = 11,  ///< simulated seconds per second, 1..600
 };
 
 /// One event of the page with its two numbers.
@@ -26,7 +32,7 @@ struct PageEvent {
     s32 B;
 };
 
-class WebPanel : public FrontPanel {
+class WebPanel : public FrontPanel, public InputSink {
 public:
     WebPanel();
 
@@ -46,8 +52,14 @@ public:
     void SetLabel(u8 label, s32 value) override;
     void SetLampColour(u32 colour) override;
     void AppendCommLine(const char *text) override;
+    /// A playing flight moves a slider (input 0..7) unless the person has taken it back.
+    void MoveInput(u8 input, s32 raw) override;
 
 private:
+    /// Moves a slider as the person would: the instrument's input, its label and the page's slider.
+    void MoveSlider(const SliderInfo &slider, s32 position);
+    bool PlayDemo(s32 number);
+    void ShowFlightStatus();
     void DeliverQueuedEvents();
     /// Hands the display, the new text lines and the counters to the page.
     void ShowOnPage();
@@ -65,4 +77,7 @@ private:
     u32 NextLine = 0;                 ///< ring position of the next line
     char Lines[CommWindowMaxLines][64];
     u32 Display[128 * 64];            ///< RGBA bytes for the page's canvas, one per pixel
+    FlightPacer Flight;
+    s32 DemoPlayed = 0;               ///< the demo flight last started
+    bool Released[8] = {};            ///< inputs the person took back from the flight
 };

@@ -60,6 +60,11 @@ const SplashFrames = (() => {
   return Array.from({ length: 80 }, (_, i) => rows.slice(i * 64, i * 64 + 64).join('\n'));
 })();
 
+/** The top `rows` rows of a picture (RGB, any width). */
+function topRows(picture, rows) {
+  return Buffer.from(picture.rgb.subarray(0, picture.width * rows * 3)).toString('hex');
+}
+
 // --- the page ------------------------------------------------------------------------------------
 
 let page;
@@ -235,6 +240,38 @@ test('the page in Chromium', { timeout: 300000 }, async (t) => {
       await page.waitForFunction((n) => VantroPage.cycles > n + 10, before, { timeout: WaitMs });
       await clickOff();
     }
+    await waitForRunDepth(0);
+  });
+
+  await t.test('the circuit demo with the instrument off presses "ON" and moves the altitude at x60', async () => {
+    assert.strictEqual((await state()).runDepth, 0);
+    await page.selectOption('#flightspeed', '60');
+    await page.selectOption('#demoflight', '0');
+    await waitForRunDepth(1);
+    assert.strictEqual(await page.locator('#flightstatus').textContent(), 'Playing circuit at x60');
+    const start = await page.locator('#label3').textContent();
+    // Lift-off is six minutes into the flight: six seconds at x60.
+    await page.waitForFunction((was) => document.getElementById('label3').textContent !== was, start,
+                               { timeout: WaitMs });
+    const moved = await page.evaluate(() => ({ label: document.getElementById('label3').textContent,
+                                               slider: document.getElementById('trackbar2').value }));
+    assert.notStrictEqual(moved.slider, start, 'the altitude slider follows the flight');
+    assert.strictEqual(moved.label, moved.slider, 'the altitude label shows the slider');
+    // The main page's header row, whatever values it shows below.
+    const want = topRows(Expected.mainPage, 16);
+    const deadline = Date.now() + WaitMs;
+    while (topRows(await displayPicture(), 16) !== want) {
+      assert.ok(Date.now() < deadline, 'the display shows the main page');
+      await page.waitForTimeout(100);
+    }
+    await page.click('#flightpause');
+    await page.waitForFunction(() => document.getElementById('flightstatus').textContent === 'Paused circuit',
+                               null, { timeout: WaitMs });
+    const paused = await page.locator('#trackbar2').inputValue();
+    await page.waitForTimeout(500);
+    assert.strictEqual(await page.locator('#trackbar2').inputValue(), paused, 'the altitude stands still while paused');
+    assert.strictEqual(await page.locator('#flightpause').textContent(), 'Resume');
+    await clickOff();
     await waitForRunDepth(0);
   });
 

@@ -4,8 +4,9 @@
 'use strict';
 
 // Event kinds, as numbered in host/web/web_panel.h.
-const PageEvent = { On: 1, Off: 2, Key: 3, Slider: 4, Check: 5, Timer1: 6, Timer2: 7, Clock: 8 };
-const EventNames = ['', 'ON', 'OFF', 'key', 'slider', 'check box', 'Timer1', 'Timer2', 'clock'];
+const PageEvent = { On: 1, Off: 2, Key: 3, Slider: 4, Check: 5, Timer1: 6, Timer2: 7, Clock: 8, Demo: 9, Hold: 10, Speed: 11 };
+const EventNames = ['', 'ON', 'OFF', 'key', 'slider', 'check box', 'Timer1', 'Timer2', 'clock', 'demo flight', 'pause',
+                    'speed'];
 // Key codes of the push buttons and the knob.
 const Key = { Centre: 1, Clockwise: 2, AntiClockwise: 3, Left: 4, Right: 5 };
 const CommWindowMaxLines = 500;   // as many lines as the desktop window's text box keeps
@@ -131,6 +132,17 @@ const VantroPage = {
     $('sliders').appendChild(slider);
   },
 
+  /** A playing flight moved a slider. */
+  setSlider(trackBar, position) { $('trackbar' + trackBar).value = position; },
+
+  /** The flight's state, next to its menu; Pause and Resume follow it. */
+  flightStatus(text) {
+    $('flightstatus').textContent = text;
+    const pause = $('flightpause');
+    pause.disabled = !/^(Playing|Paused) /.test(text);
+    pause.textContent = text.startsWith('Paused ') ? 'Resume' : 'Pause';
+  },
+
   startTimers(timer1Ms, timer2Ms) {
     setInterval(() => this.post(PageEvent.Timer1), timer1Ms);
     setInterval(() => this.post(PageEvent.Timer2), timer2Ms);
@@ -165,6 +177,14 @@ const VantroPage = {
       event.preventDefault();
       if (!event.repeat || binding.repeats) this.post(PageEvent.Key, binding.code);
     });
+    $('demoflight').addEventListener('change', (event) => {
+      if (event.target.value === '') return;
+      this.post(PageEvent.Speed, Number($('flightspeed').value));
+      this.post(PageEvent.Demo, Number(event.target.value));
+    });
+    $('flightspeed').addEventListener('change', (event) => this.post(PageEvent.Speed, Number(event.target.value)));
+    $('flightpause').addEventListener('click', (event) =>
+      this.post(PageEvent.Hold, event.target.textContent === 'Pause' ? 1 : 0));
     let wheelRest = 0;
     $('face').addEventListener('wheel', (event) => {
       event.preventDefault();
