@@ -190,28 +190,28 @@ protected:
     }
 };
 
-TEST_F(FuelTest, FallingSenderWithTheFactoryPoints)
+TEST_F(FuelTest, LevelByTheSixPointsFallingAndRising)
 {
-    EXPECT_EQ(LevelFor(809), 0u);
-    EXPECT_EQ(LevelFor(3000), 0u);
-    EXPECT_EQ(LevelFor(808), 0u);
-    EXPECT_EQ(LevelFor(680), 9u);
-    EXPECT_EQ(LevelFor(600), 13u);
-    EXPECT_EQ(LevelFor(300), 40u);
-    EXPECT_EQ(LevelFor(251), 45u);
-    EXPECT_EQ(LevelFor(0), 45u);
-}
-
-TEST_F(FuelTest, RisingSender)
-{
+    // Readings at, inside and beyond both ends of the table, for the factory points (a falling
+    // sender) and a rising one; the 45 L tank's segments are 9 L.
+    s32 falling[6];
+    for (int i = 0; i < 6; ++i) falling[i] = TankCal[i];
     const s32 rising[6] = {251, 356, 427, 520, 680, 809};
-    for (int i = 0; i < 6; ++i) TankCal[i] = rising[i];
-    EXPECT_EQ(LevelFor(251), 0u);
-    EXPECT_EQ(LevelFor(100), 0u);
-    EXPECT_EQ(LevelFor(600), 31u);
-    EXPECT_EQ(LevelFor(356), 9u);
-    EXPECT_EQ(LevelFor(809), 45u);
-    EXPECT_EQ(LevelFor(4096), 45u);
+    struct Case {
+        const s32 *Points;
+        s32 Reading;
+        u32 Litres;
+    };
+    const Case cases[] = {
+        {falling, 809, 0},  {falling, 3000, 0}, {falling, 808, 0}, {falling, 680, 9},
+        {falling, 600, 13}, {falling, 300, 40}, {falling, 251, 45}, {falling, 0, 45},
+        {rising, 251, 0},   {rising, 100, 0},   {rising, 600, 31}, {rising, 356, 9},
+        {rising, 809, 45},  {rising, 4096, 45},
+    };
+    for (const Case &c : cases) {
+        for (int i = 0; i < 6; ++i) TankCal[i] = c.Points[i];
+        EXPECT_EQ(LevelFor(c.Reading), c.Litres) << (c.Points == falling ? "falling " : "rising ") << c.Reading;
+    }
 }
 
 TEST_F(FuelTest, SegmentsAreTruncatedAndTheSizeIsNotConverted)
