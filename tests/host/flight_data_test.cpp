@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "host/flight/flight_files.h"
+#include "host/flight/flight_pacer.h"
 #include "host/flight/live_links.h"
 #include "host/main_loop.h"
 #include "host/panel_actions.h"
@@ -329,6 +330,44 @@ TEST(FlightPlayer, StepsThroughTheTrackAndEndsOnTheLastRow)
     EXPECT_FALSE(player.Playing());
     EXPECT_EQ(OatCelsiusForAdc(static_cast<u32>(InputOat)), 40);
     EXPECT_EQ(player.ClampedValues(), 0u);
+}
+
+// The wall clock in milliseconds against the steps a pacer may play by then: never more than
+// one a pump, none before one is due, none while held.
+TEST(FlightPacer, OneStepAPumpWhenDueAndNoneWhileHeld)
+{
+    SliderPanel panel;
+    FlightTrack track;
+    track.Rows.resize(2);
+    track.Rows[1].Time = 2;
+    track.Driven[InputOatC] = true;
+    FlightPacer pacer;
+    pacer.SetSpeed(0, 0);
+    EXPECT_EQ(pacer.Speed(), 1u);
+    pacer.SetSpeed(MaxFlightSpeed + 1, 0);
+    EXPECT_EQ(pacer.Speed(), MaxFlightSpeed);
+    pacer.SetSpeed(10, 0);
+    pacer.Start(track, panel, 1000);
+    EXPECT_FALSE(pacer.Pump(1004, panel));  // x10: a 50 ms step is due every 5 ms
+    EXPECT_EQ(pacer.StepsPlayed(), 0u);
+    pacer.Pump(1005, panel);
+    EXPECT_EQ(pacer.StepsPlayed(), 1u);
+    pacer.Pump(1100, panel);  // 20 steps due, one played
+    EXPECT_EQ(pacer.StepsPlayed(), 2u);
+    EXPECT_TRUE(pacer.Pause());
+    EXPECT_FALSE(pacer.Pause());
+    pacer.Pump(5000, panel);
+    EXPECT_EQ(pacer.StepsPlayed(), 2u);
+    EXPECT_TRUE(pacer.Resume(6000));
+    EXPECT_FALSE(pacer.Resume(6000));
+    pacer.Pump(6000, panel);  // the clock restarts at Resume: nothing due yet
+    EXPECT_EQ(pacer.StepsPlayed(), 2u);
+    bool ended = false;
+    for (double now = 6005; !ended && now < 7000; now += 5) ended = pacer.Pump(now, panel);
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(pacer.StepsPlayed(), 40u);
+    EXPECT_FALSE(pacer.Playing());
+    EXPECT_FALSE(pacer.Pump(99999, panel));
 }
 
 // ---- live links ----
