@@ -17,6 +17,9 @@ const char *const FlightControl::DemoNames[2] = {"circuit", "cross-country"};
 
 namespace {
 
+/// Milliseconds since the playback clock started, as the pacer counts them.
+double ElapsedMs(const QElapsedTimer &clock) { return static_cast<double>(clock.elapsed()); }
+
 constexpr unsigned SpeedChoices[] = {1, 10, 60};
 
 } // namespace
@@ -91,7 +94,7 @@ void FlightControl::Start(FlightTrack track, const QString &name)
 {
     for (bool &released : Released) released = false;
     Name = name;
-    Pacer.Start(std::move(track), *this, Clock.elapsed());
+    Pacer.Start(std::move(track), *this, ElapsedMs(Clock));
     TakeTime(Pacer.Playing());
     Form->StatusBar1->showMessage(QString("Playing %1 at x%2").arg(Name).arg(Pacer.Speed()));
     if (RunDepth == 0) QTimer::singleShot(0, Form, &TForm1::Button1Click);
@@ -99,7 +102,7 @@ void FlightControl::Start(FlightTrack track, const QString &name)
 
 void FlightControl::SetSpeed(unsigned speed)
 {
-    Pacer.SetSpeed(speed, Clock.elapsed());
+    Pacer.SetSpeed(speed, ElapsedMs(Clock));
 }
 
 void FlightControl::Pause()
@@ -111,7 +114,7 @@ void FlightControl::Pause()
 
 void FlightControl::Resume()
 {
-    if (!Pacer.Resume(Clock.elapsed())) return;
+    if (!Pacer.Resume(ElapsedMs(Clock))) return;
     TakeTime(true);
     Form->StatusBar1->showMessage(QString("Playing %1 at x%2").arg(Name).arg(Pacer.Speed()));
 }
@@ -139,7 +142,7 @@ void FlightControl::AfterPump()
         const std::string problem = Links.Poll(*this);
         if (!problem.empty()) Form->StatusBar1->showMessage(QString::fromStdString(problem), 3000);
     }
-    if (!Pacer.Pump(Clock.elapsed(), *this)) return;
+    if (!Pacer.Pump(ElapsedMs(Clock), *this)) return;
     TakeTime(false);
     QString end = QString("%1 ended").arg(Name);
     if (Pacer.ClampedValues() > 0) end += QString(": values beyond the sensors' range were clamped %1 times").arg(Pacer.ClampedValues());
