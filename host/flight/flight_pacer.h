@@ -27,6 +27,8 @@ public:
     unsigned StepsPlayed() const { return Delivered; }
     /// Values beyond the sensors' range clamped since Start.
     unsigned ClampedValues() const { return Player.ClampedValues(); }
+    /// The player's end-of-playback report of the clamped values (empty when none).
+    std::string ClampedReport() const { return Player.ClampedReport(); }
     /// Runs in every pump: steps the time base once if a step is due at `nowMs` and puts the
     /// next values on the inputs. True when that step was the flight's last.
     bool Pump(double nowMs, InputSink &sink);

@@ -53,3 +53,9 @@ void FlightPlayer::Apply(const FlightRow &row, InputSink &sink)
     for (u8 i = 0; i < FlightInputCount; ++i)
         if (Track.Driven[i] && ApplyInputValue(i, row.Value[i], sink).Clamped) ++Clamped;
 }
+
+std::string FlightPlayer::ClampedReport() const
+{
+    if (Clamped == 0) return {};
+    return ": values beyond the sensors' range were clamped " + std::to_string(Clamped) + " times";
+}

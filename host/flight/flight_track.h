@@ -40,6 +40,9 @@ public:
     void Stop() { StepIndex = StepCount; }
     /// Values that lay beyond a sensor's range and were clamped, since Start.
     unsigned ClampedValues() const { return Clamped; }
+    /// The end-of-playback report of the clamped values: empty when none was clamped, else
+    /// ": values beyond the sensors' range were clamped N times".
+    std::string ClampedReport() const;
     /// Seconds of the track played.
     double Elapsed() const;
 

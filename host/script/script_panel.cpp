@@ -187,9 +187,8 @@ void ScriptPanel::TimeStep()
 
 void ScriptPanel::ReportClampedValues()
 {
-    if (Player.ClampedValues() > 0)
-        Warn(PlayLine, PlayFile + ": values beyond the sensors' range were clamped " +
-                           std::to_string(Player.ClampedValues()) + " times");
+    const std::string report = Player.ClampedReport();
+    if (!report.empty()) Warn(PlayLine, PlayFile + report);
 }
 
 bool ScriptPanel::RunTimeSteps(unsigned long steps, bool insidePump)

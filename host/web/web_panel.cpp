@@ -99,12 +99,8 @@ void WebPanel::PumpMessages()
     }
     DeliverQueuedEvents();
     if (!Flight.Pump(emscripten_get_now(), *this)) return;
-    char end[96];
-    const size_t length = static_cast<size_t>(std::snprintf(end, sizeof end, "%s ended", DemoFlights[DemoPlayed]));
-    if (Flight.ClampedValues() > 0)
-        std::snprintf(end + length, sizeof end - length, ": values beyond the sensors' range were clamped %u times",
-                      Flight.ClampedValues());
-    panel_flight_status(end);
+    const std::string end = std::string(DemoFlights[DemoPlayed]) + " ended" + Flight.ClampedReport();
+    panel_flight_status(end.c_str());
 }
 
 void WebPanel::DeliverQueuedEvents()

@@ -144,9 +144,7 @@ void FlightControl::AfterPump()
     }
     if (!Pacer.Pump(ElapsedMs(Clock), *this)) return;
     TakeTime(false);
-    QString end = QString("%1 ended").arg(Name);
-    if (Pacer.ClampedValues() > 0) end += QString(": values beyond the sensors' range were clamped %1 times").arg(Pacer.ClampedValues());
-    Form->StatusBar1->showMessage(end);
+    Form->StatusBar1->showMessage(QString("%1 ended").arg(Name) + QString::fromStdString(Pacer.ClampedReport()));
 }
 
 bool FlightControl::eventFilter(QObject *watched, QEvent *event)
